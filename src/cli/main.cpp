@@ -1,0 +1,205 @@
+// tarn-decode: decodes DSS1 and ISUP messages given as hex text, from a typed message,
+// report files or standard input, and writes the same report as the window.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/output.hpp"
+#include "report/report.hpp"
+#include "run/run.hpp"
+
+namespace {
+
+using tarn::Encoding;
+using tarn::Lang;
+
+constexpr const char* kUsage =
+    "Usage: tarn-decode [OPTIONS] -m HEX\n"
+    "       tarn-decode [OPTIONS] FILE... | -\n"
+    "\n"
+    "Decodes DSS1 (Q.931, ETS 300 102-1) and SS7 ISUP layer-3 messages given as hex text.\n"
+    "\n"
+    "  -m, --message TEXT      decode one typed message (hex digits; blanks and line breaks allowed)\n"
+    "  FILE...                 decode each observation report file (runs of 16-digit hex groups)\n"
+    "  -                       decode standard input as one report\n"
+    "      --lang en|ru        report language (default: ru)\n"
+    "  -o, --output FILE       write the report to FILE too\n"
+    "      --keep              append to the output file instead of replacing it\n"
+    "      --no-screen         write nothing to standard output\n"
+    "      --encoding utf-8|cp1251\n"
+    "                          character set of what is written (default: utf-8)\n"
+    "  -h, --help              show this help\n"
+    "      --version           show the version\n";
+
+struct Options {
+    bool have_message = false;
+    std::string message;
+    std::vector<std::string> inputs;  // files; "-" is standard input
+    Lang lang = Lang::Russian;
+    tarn::cli::OutputOptions output;
+};
+
+[[noreturn]] void usage_error(const std::string& what) {
+    std::cerr << "tarn-decode: " << what << "\n\n" << kUsage;
+    std::exit(2);
+}
+
+Options parse(int argc, char** argv) {
+    Options opt;
+    auto value = [&](int& i, const std::string& name) -> std::string {
+        if (i + 1 >= argc) usage_error("option " + name + " needs a value");
+        return argv[++i];
+    };
+    bool only_files = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::string inline_value;
+        bool has_inline = false;
+        if (!only_files && arg.rfind("--", 0) == 0 && arg.find('=') != std::string::npos) {
+            inline_value = arg.substr(arg.find('=') + 1);
+            arg = arg.substr(0, arg.find('='));
+            has_inline = true;
+        }
+        auto take = [&](const std::string& name) { return has_inline ? inline_value : value(i, name); };
+        if (only_files || arg == "-" || arg.empty() || arg[0] != '-') {
+            opt.inputs.push_back(argv[i]);
+        } else if (arg == "--") {
+            only_files = true;
+        } else if (arg == "-h" || arg == "--help") {
+            std::cout << kUsage;
+            std::exit(0);
+        } else if (arg == "--version") {
+            std::cout << "tarn-decode " << TARN_VERSION << "\n";
+            std::exit(0);
+        } else if (arg == "-m" || arg == "--message") {
+            if (opt.have_message) usage_error("only one message can be given");
+            opt.have_message = true;
+            opt.message = take(arg);
+        } else if (arg == "--lang") {
+            const std::string v = take(arg);
+            if (v == "en") {
+                opt.lang = Lang::English;
+            } else if (v == "ru") {
+                opt.lang = Lang::Russian;
+            } else {
+                usage_error("--lang takes en or ru, not \"" + v + "\"");
+            }
+        } else if (arg == "-o" || arg == "--output") {
+            opt.output.out_path = take(arg);
+            if (opt.output.out_path.empty()) usage_error("the output file name is empty");
+        } else if (arg == "--keep") {
+            opt.output.keep = true;
+        } else if (arg == "--no-screen") {
+            opt.output.screen = false;
+        } else if (arg == "--encoding") {
+            const std::string v = take(arg);
+            if (v == "utf-8" || v == "utf8" || v == "UTF-8") {
+                opt.output.encoding = Encoding::Utf8;
+            } else if (v == "cp1251" || v == "windows-1251" || v == "CP1251") {
+                opt.output.encoding = Encoding::Cp1251;
+            } else {
+                usage_error("--encoding takes utf-8 or cp1251, not \"" + v + "\"");
+            }
+        } else {
+            usage_error("unknown option " + arg);
+        }
+    }
+    if (opt.have_message && !opt.inputs.empty()) usage_error("give either a message or files, not both");
+    if (!opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
+    return opt;
+}
+
+int fail(const std::string& what) {
+    std::cout.flush();
+    std::fflush(stdout);
+    std::cerr << "tarn-decode: " << what << "\n";
+    return 1;
+}
+
+int decode_message(const Options& opt) {
+    tarn::Session session;
+    session.settings.lang = opt.lang;
+    std::string box = opt.message;
+    tarn::SingleResult result = tarn::decode_single(session, box);
+    if (!result.valid) {
+        std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
+        return 1;
+    }
+    if (tarn::is_empty_report(result.report)) return 0;  // no decoder recognised the message
+    tarn::cli::Outputs outputs(opt.output);
+    if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    outputs.screen(result.report);
+    outputs.file(result.report);
+    outputs.file("\r\n");
+    if (std::string err = outputs.commit(); !err.empty()) return fail(err);
+    return 0;
+}
+
+// The path shown in a file report's heading: the full path of the file.
+std::string heading_path(const std::string& input) {
+    if (input == "-") return input;
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(input, ec);
+    return ec ? input : full.lexically_normal().string();
+}
+
+// Decodes one input as one multi-message run, streaming it in bounded memory.
+bool decode_input(const Options& opt, const std::string& input, std::istream& in, tarn::cli::Outputs& outputs,
+                  std::string& error) {
+    tarn::Session session;
+    session.settings.lang = opt.lang;
+    session.settings.input = tarn::InputMode::File;
+    tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)));
+    tarn::MultiRun run(session, [&report](std::string&& lines) { report.add(lines); });
+    std::vector<char> chunk(1 << 16);
+    while (in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
+    }
+    if (in.bad()) {
+        error = "cannot read the input file \"" + input + "\"";
+        return false;
+    }
+    run.finish();
+    report.finish();
+    return true;
+}
+
+int decode_inputs(const Options& opt) {
+    for (const std::string& input : opt.inputs) {
+        if (input == "-") continue;
+        std::error_code ec;
+        if (std::filesystem::is_directory(input, ec)) return fail("cannot read the input file \"" + input + "\": it is a folder");
+        std::ifstream probe(input, std::ios::binary);
+        if (!probe) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
+    }
+    tarn::cli::Outputs outputs(opt.output);
+    if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    for (const std::string& input : opt.inputs) {
+        std::string error;
+        bool ok = false;
+        if (input == "-") {
+            ok = decode_input(opt, input, std::cin, outputs, error);
+        } else {
+            std::ifstream in(input, std::ios::binary);
+            if (!in) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
+            ok = decode_input(opt, input, in, outputs, error);
+        }
+        if (!ok) return fail(error);
+    }
+    std::fflush(stdout);
+    if (std::string err = outputs.commit(); !err.empty()) return fail(err);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    const Options opt = parse(argc, argv);
+    return opt.have_message ? decode_message(opt) : decode_inputs(opt);
+}

@@ -1,0 +1,207 @@
+#include "report/convert.hpp"
+
+#include <array>
+#include <cstdint>
+
+namespace tarn {
+
+namespace {
+
+// Unicode code points of the Windows-1251 bytes 0x80-0xFF. 0x98 is unassigned in the
+// code page; Windows maps it to U+0098, and so do we.
+constexpr std::array<char16_t, 128> kCp1251High = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // C0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // C8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // D0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // D8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // E0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // E8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // F0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // F8
+};
+
+void append_utf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void append_cp1251(std::string& out, unsigned char byte) {
+    if (byte < 0x80) {
+        out += static_cast<char>(byte);
+    } else {
+        append_utf8(out, kCp1251High[byte - 0x80]);
+    }
+}
+
+}  // namespace
+
+std::string_view mid(std::string_view s, std::size_t pos, std::size_t len) {
+    if (pos == 0 || pos > s.size()) return {};
+    return s.substr(pos - 1, len);
+}
+
+int hex_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+bool is_hex_digit(char c) { return hex_value(c) >= 0; }
+
+bool is_hex(std::string_view s) {
+    for (char c : s) {
+        if (!is_hex_digit(c)) return false;
+    }
+    return true;
+}
+
+std::string BIN(std::string_view hex) {
+    std::string bits;
+    bits.reserve(hex.size() * 4);
+    for (char c : hex) {
+        const int v = hex_value(c) < 0 ? 0 : hex_value(c);
+        for (int b = 3; b >= 0; --b) bits += ((v >> b) & 1) ? '1' : '0';
+    }
+    return bits;
+}
+
+unsigned decadic(std::string_view bits) {
+    if (bits.size() > 31) bits.remove_prefix(bits.size() - 31);
+    unsigned value = 0;
+    for (char c : bits) value = (value << 1) | (c == '1' ? 1u : 0u);
+    return value;
+}
+
+unsigned hex_number(std::string_view hex) {
+    if (hex.size() > 8) hex.remove_prefix(hex.size() - 8);
+    unsigned value = 0;
+    for (char c : hex) {
+        const int v = hex_value(c);
+        value = (value << 4) | static_cast<unsigned>(v < 0 ? 0 : v);
+    }
+    return value;
+}
+
+std::string AdrS(std::string_view hex) {
+    std::string digits;
+    if (hex.size() < 2) return digits;
+    digits.reserve(hex.size() + 4);
+    for (std::size_t k = 2; k <= hex.size(); k += 2) {
+        digits += hex[k - 1];
+        digits += hex[k - 2];
+    }
+    std::string out;
+    out.reserve(digits.size() + 4);
+    for (char c : digits) {
+        if (c == 'F' || c == 'f') {
+            out += "ST";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string IA5(std::string_view hex) {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        append_cp1251(out, static_cast<unsigned char>(hex_number(hex.substr(i, 2))));
+    }
+    return out;
+}
+
+std::string cp1251_to_utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) append_cp1251(out, static_cast<unsigned char>(c));
+    return out;
+}
+
+std::string utf8_to_cp1251(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        char32_t cp = 0;
+        std::size_t extra = 0;
+        if (lead < 0x80) {
+            cp = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            cp = lead & 0x1F;
+            extra = 1;
+        } else if ((lead & 0xF0) == 0xE0) {
+            cp = lead & 0x0F;
+            extra = 2;
+        } else if ((lead & 0xF8) == 0xF0) {
+            cp = lead & 0x07;
+            extra = 3;
+        } else {
+            out += '?';
+            ++i;
+            continue;
+        }
+        bool ok = true;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        }
+        if (!ok) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        i += extra + 1;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char mapped = '?';
+        for (std::size_t b = 0; b < kCp1251High.size(); ++b) {
+            if (kCp1251High[b] == cp) {
+                mapped = static_cast<char>(0x80 + b);
+                break;
+            }
+        }
+        out += mapped;
+    }
+    return out;
+}
+
+std::size_t utf8_length(std::string_view utf8) {
+    std::size_t count = 0;
+    for (char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+std::string to_upper_ascii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+}  // namespace tarn

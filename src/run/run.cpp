@@ -1,0 +1,135 @@
+#include "run/run.hpp"
+
+#include "dss1/dss1.hpp"
+#include "isup/isup.hpp"
+#include "report/convert.hpp"
+#include "report/report.hpp"
+
+namespace tarn {
+
+namespace {
+
+bool is_separator(char c) { return c == ' ' || c == '\r' || c == '\n' || c == kEtx; }
+
+std::string_view trim_blanks(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = s.find_last_not_of(' ');
+    return s.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+void ProtocolDispatch(Context& ctx, std::string_view message) {
+    if (message.substr(0, 2) == "08") dss1::DEC_DSS(ctx, message);
+    if (message.size() >= 2 && message[1] == '5') isup::DEC_SS(ctx, message);
+}
+
+std::string decode_message(Session& session, std::string_view message) {
+    Context ctx(session.settings.lang, false, FormatOutMessage(message), session.flags);
+    ProtocolDispatch(ctx, message);
+    return ctx.take_screen();
+}
+
+SingleResult decode_single(Session& session, std::string& box) {
+    box = std::string(trim_blanks(box));
+    std::string message;
+    message.reserve(box.size());
+    for (char c : box) {
+        if (c == ' ' || c == '\r' || c == '\n') continue;
+        if (!is_hex_digit(c)) return {};  // rejected: nothing is kept for a later run
+        message += (c >= 'a' && c <= 'f') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    Context ctx(session.settings.lang, true, box, session.flags);
+    ProtocolDispatch(ctx, message);
+    return {true, ctx.take_screen()};
+}
+
+void MultiRun::feed(std::string_view text) {
+    for (char c : text) {
+        if (is_separator(c)) {
+            end_token();
+        } else if (token_.size() < 17) {
+            token_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        } else {
+            token_long_ = true;  // only its length matters now: it is no group
+        }
+    }
+}
+
+void MultiRun::end_token() {
+    if (token_.empty()) return;
+    if (token_.size() == 16 && !token_long_ && is_hex(token_)) {
+        txtM_ += token_;  // one more group of the message being collected
+    } else if (!txtM_.empty()) {
+        end_message();  // any other token ends the message
+    }
+    token_.clear();
+    token_long_ = false;
+}
+
+void MultiRun::end_message() {
+    std::string report = decode_message(session_, txtM_);
+    txtM_.clear();
+    ++messages_;
+    sink_(std::move(report));
+}
+
+void MultiRun::finish() {
+    end_token();
+    if (!txtM_.empty()) end_message();
+}
+
+void decode_multi(Session& session, std::string_view text) {
+    MultiRun run(session, [&session](std::string&& report) { session.txtBuffer += report; });
+    run.feed(text);
+    run.finish();
+}
+
+Output OUTSET(Session& session, std::string screen, std::string_view feed_heading_line) {
+    const Settings& s = session.settings;
+    Output out;
+    if (s.input != InputMode::Single) {
+        screen = std::move(session.txtBuffer);
+        session.txtBuffer.clear();
+        if (s.input == InputMode::Feed && s.filter && !contains_ignoring_case(screen, s.filter_text)) {
+            return out;  // the filter drops the report
+        }
+    } else if (is_empty_report(screen)) {
+        out.clear_screen = !s.keep;
+        return out;
+    }
+    if (s.input == InputMode::Feed && is_empty_report(screen)) return out;
+    switch (s.input) {
+        case InputMode::File:
+            out.report = frame_report(file_heading(s.lang, s.input_path), screen);
+            break;
+        case InputMode::Feed:
+            out.report = frame_report(feed_heading_line, screen);
+            break;
+        case InputMode::Single:
+            out.report = std::move(screen);
+            break;
+    }
+    out.deliver = true;
+    return out;
+}
+
+RunResult START_DECODING(Session& session, std::string& box, std::string_view feed_heading_line) {
+    RunResult result;
+    if (session.settings.input == InputMode::Single) {
+        SingleResult single = decode_single(session, box);
+        if (!single.valid) {
+            result.valid = false;
+            return result;
+        }
+        result.output = OUTSET(session, std::move(single.report));
+        return result;
+    }
+    session.txtBuffer.clear();
+    decode_multi(session, box);
+    if (session.txtBuffer.size() > 1) result.output = OUTSET(session, {}, feed_heading_line);
+    return result;
+}
+
+}  // namespace tarn

@@ -1,0 +1,82 @@
+// The decoding run: a typed message checked and decoded alone, or a report text cut into
+// messages (runs of 16-digit hex groups), each handed to the decoder of its protocol.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "report/context.hpp"
+#include "run/session.hpp"
+
+namespace tarn {
+
+// The operator's input error, always in Russian.
+inline constexpr std::string_view kBadInputTitle = "Некорректный ввод сообщения";
+inline constexpr std::string_view kBadInputText = "Допустимые информационные символы: 0-9, A-F";
+
+// Calls the DSS1 decoder for a message that begins with the Q.931 discriminator 08, the
+// ISUP decoder for one whose first octet has the service indicator 0101 (second digit 5).
+void ProtocolDispatch(Context& ctx, std::string_view message);
+
+// Decodes one message of a multi-message run: its report, with the hex dump as title.
+std::string decode_message(Session& session, std::string_view message);
+
+// Single-message mode. `box` is the typed text; leading and trailing blanks are removed
+// from it in place. Blanks, CR and LF are dropped, letters upper-cased; any other
+// character than 0-9/A-F rejects the message (valid = false) and nothing is decoded.
+struct SingleResult {
+    bool valid = false;
+    std::string report;  // the message's lines, no heading
+};
+SingleResult decode_single(Session& session, std::string& box);
+
+// Multi-message mode, streamed: text goes in by pieces of any size, and each message's
+// report goes to the sink as soon as the message has ended. Memory stays bounded by the
+// longest message, whatever the length of the text or of its tokens.
+class MultiRun {
+public:
+    using Sink = std::function<void(std::string&& report)>;
+    MultiRun(Session& session, Sink sink) : session_(session), sink_(std::move(sink)) {}
+
+    void feed(std::string_view text);
+    void finish();  // ends the last token and the last message
+
+    std::size_t messages() const { return messages_; }
+
+private:
+    void end_token();
+    void end_message();
+
+    Session& session_;
+    Sink sink_;
+    std::string token_;      // current token, kept up to 17 characters
+    bool token_long_ = false;
+    std::string txtM_;       // message being collected: whole 16-digit groups
+    std::size_t messages_ = 0;
+};
+
+// Decodes a whole report text in multi-message mode into session.txtBuffer.
+void decode_multi(Session& session, std::string_view text);
+
+// What a run hands to the faces for delivery.
+struct Output {
+    bool deliver = false;       // `report` goes to the screen and/or the output file
+    bool clear_screen = false;  // an empty single-message report without Keep date
+    std::string report;         // framed report text
+};
+
+// OUTSET: selects and frames the report of a run. In single-message mode `screen` is the
+// message's lines; otherwise the report is taken from session.txtBuffer, which is emptied.
+// `feed_heading_line` is the feed's heading, used in feed mode only.
+Output OUTSET(Session& session, std::string screen, std::string_view feed_heading_line = {});
+
+// START_DECODING over the text of the message box, with its delivery selected.
+struct RunResult {
+    bool valid = true;  // false: the typed message was rejected
+    Output output;
+};
+RunResult START_DECODING(Session& session, std::string& box, std::string_view feed_heading_line = {});
+
+}  // namespace tarn

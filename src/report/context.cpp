@@ -21,6 +21,8 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     return mid(bits8, static_cast<std::size_t>(9 - hi), static_cast<std::size_t>(hi - lo + 1));
 }
 
+std::string OptParam(const Context& ctx) { return BIN(ctx.ind); }
+
 void Context::line(std::string_view text) {
     screen_ += text;
     screen_ += kCrLf;
@@ -50,7 +52,7 @@ bool Context::dlina(std::string_view length_octet) {
 }
 
 void Context::header(Text name, bool mandatory) {
-    line(" ", BIN(ind), t(mandatory ? kMandatory : kOptional), t(name));
+    line(" ", OptParam(*this), t(mandatory ? kMandatory : kOptional), t(name));
     line(t(name));
     line(" ", txtBIN, t(kLength), std::to_string(NN / 2), " Dec");
 }

@@ -103,4 +103,11 @@ private:
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.
 std::string_view bits_of(std::string_view bits8, int hi, int lo);
 
+// OptParam: the bits of the current identifier octet `ctx.ind`.
+std::string OptParam(const Context& ctx);
+
+// TypeMess: the three header lines of an ISUP optional parameter named `name`
+// (identifier bits with "Optional parameter", the name, the length line).
+inline void TypeMess(Context& ctx, Text name) { ctx.header(name, false); }
+
 }  // namespace tarn

@@ -129,9 +129,10 @@ int decode_message(const Options& opt) {
         std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
         return 1;
     }
-    if (tarn::is_empty_report(result.report)) return 0;  // no decoder recognised the message
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    // No decoder recognised the message: nothing is delivered, the output file stays as it was.
+    if (tarn::is_empty_report(result.report)) return 0;
     outputs.screen(result.report);
     outputs.file(result.report);
     outputs.file("\r\n");

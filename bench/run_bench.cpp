@@ -33,7 +33,11 @@ void BM_MultiMessageRun(benchmark::State& state) {
     state.counters["report_bytes"] = static_cast<double>(report_bytes);
 }
 // 1 000 to 20 000 calls (9 000 to 180 000 messages): the time per message must stay flat.
-BENCHMARK(BM_MultiMessageRun)->Args({1000, 0})->Args({20000, 0})->Args({20000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MultiMessageRun)
+    ->Args({1000, 0})
+    ->Args({20000, 0})
+    ->Args({20000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Tokenising(benchmark::State& state) {
     const std::string text = tarn::bench::make_report(20000);

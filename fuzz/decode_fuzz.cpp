@@ -12,7 +12,8 @@
 namespace {
 
 void check_lines(const std::string& report) {
-    if (!report.empty() && report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") != 0) std::abort();
+    if (!report.empty() && report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") != 0)
+        std::abort();
 }
 
 }  // namespace

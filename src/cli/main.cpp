@@ -174,7 +174,8 @@ int decode_inputs(const Options& opt) {
     for (const std::string& input : opt.inputs) {
         if (input == "-") continue;
         std::error_code ec;
-        if (std::filesystem::is_directory(input, ec)) return fail("cannot read the input file \"" + input + "\": it is a folder");
+        if (std::filesystem::is_directory(input, ec))
+            return fail("cannot read the input file \"" + input + "\": it is a folder");
         std::ifstream probe(input, std::ios::binary);
         if (!probe) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
     }

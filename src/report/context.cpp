@@ -21,7 +21,9 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     return mid(bits8, static_cast<std::size_t>(9 - hi), static_cast<std::size_t>(hi - lo + 1));
 }
 
-std::string OptParam(const Context& ctx) { return BIN(ctx.ind); }
+std::string OptParam(const Context& ctx) {
+    return BIN(ctx.ind);
+}
 
 void Context::line(std::string_view text) {
     screen_ += text;
@@ -38,9 +40,13 @@ void Context::field(std::string_view bits8, int hi, int lo, Text label, std::str
     screen_ += kCrLf;
 }
 
-void Context::octets(Text label, std::string_view value) { line(" ********", t(label), value); }
+void Context::octets(Text label, std::string_view value) {
+    line(" ********", t(label), value);
+}
 
-void Context::mistake(Text what) { line(t(kMistake), t(what)); }
+void Context::mistake(Text what) {
+    line(t(kMistake), t(what));
+}
 
 bool Context::dlina(std::string_view length_octet) {
     if (length_octet.size() < 2) return false;

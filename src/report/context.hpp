@@ -108,6 +108,8 @@ std::string OptParam(const Context& ctx);
 
 // TypeMess: the three header lines of an ISUP optional parameter named `name`
 // (identifier bits with "Optional parameter", the name, the length line).
-inline void TypeMess(Context& ctx, Text name) { ctx.header(name, false); }
+inline void TypeMess(Context& ctx, Text name) {
+    ctx.header(name, false);
+}
 
 }  // namespace tarn

@@ -9,7 +9,9 @@ namespace tarn {
 
 namespace {
 
-bool is_separator(char c) { return c == ' ' || c == '\r' || c == '\n' || c == kEtx; }
+bool is_separator(char c) {
+    return c == ' ' || c == '\r' || c == '\n' || c == kEtx;
+}
 
 std::string_view trim_blanks(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');

@@ -60,9 +60,9 @@ private:
     Session& session_;
     Sink sink_;
     Decode decode_;
-    std::string token_;      // current token, kept up to 17 characters
+    std::string token_;  // current token, kept up to 17 characters
     bool token_long_ = false;
-    std::string txtM_;       // message being collected: whole 16-digit groups
+    std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;
 };
 

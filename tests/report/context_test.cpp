@@ -78,7 +78,8 @@ TEST(Context, FieldOfATruncatedOctetStaysInRange) {
     Context ctx(Lang::English, true, "", flags);
     ctx.field("101", 4, 1, kExtension, "x");
     ctx.field("", 8, 8, kExtension, "y");
-    EXPECT_EQ(ctx.screen(), " .... Extension..................... x\r\n ....... Extension..................... y\r\n");
+    EXPECT_EQ(ctx.screen(),
+              " .... Extension..................... x\r\n ....... Extension..................... y\r\n");
 }
 
 }  // namespace

@@ -54,8 +54,8 @@ TEST(Convert, Cp1251RoundTripsCyrillic) {
     EXPECT_EQ(bytes.size(), utf8_length(text));
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xCE);  // О
     EXPECT_EQ(cp1251_to_utf8(bytes), text);
-    EXPECT_EQ(utf8_to_cp1251("日"), "?");       // no Windows-1251 form
-    EXPECT_EQ(utf8_to_cp1251("\xD0"), "?");     // cut sequence
+    EXPECT_EQ(utf8_to_cp1251("日"), "?");    // no Windows-1251 form
+    EXPECT_EQ(utf8_to_cp1251("\xD0"), "?");  // cut sequence
 }
 
 TEST(Convert, MidNeverReadsOutOfRange) {

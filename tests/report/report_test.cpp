@@ -26,12 +26,12 @@ TEST(FormatOutMessage, GroupsOfSixteenWithHalfToEvenRounding) {
     } cases[] = {
         {0, " "},
         {7, " 0123456"},
-        {8, " 01234567"},                       // 8/16 = 0.5 rounds to 0: no extra group
-        {9, " 012345678 "},                     // remainder 9 rounds up
-        {16, " " + d16 + " "},                  // a multiple of 16 ends in one extra blank
-        {24, " " + d16 + " 01234567 "},         // 1.5 rounds to 2
+        {8, " 01234567"},                // 8/16 = 0.5 rounds to 0: no extra group
+        {9, " 012345678 "},              // remainder 9 rounds up
+        {16, " " + d16 + " "},           // a multiple of 16 ends in one extra blank
+        {24, " " + d16 + " 01234567 "},  // 1.5 rounds to 2
         {32, " " + d16 + " " + d16 + " "},
-        {40, " " + d16 + " " + d16 + " 01234567"},  // 2.5 rounds to 2
+        {40, " " + d16 + " " + d16 + " 01234567"},               // 2.5 rounds to 2
         {56, " " + d16 + " " + d16 + " " + d16 + " 01234567 "},  // 3.5 rounds to 4
     };
     for (const auto& c : cases) EXPECT_EQ(FormatOutMessage(digits(c.length)), c.dump) << c.length;

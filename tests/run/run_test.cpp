@@ -37,7 +37,8 @@ TEST(MultiRun, FindsRunsOfSixteenDigitGroups) {
     } cases[] = {
         // The report excerpt: two messages of 32 digits each, filler F digits kept.
         {"ACM                  RECEIVED       0H  0M 10S  9          15\r\n\r\n    " + acm +
-             "\r\n\r\nANM                  RECEIVED       0H  0M 11S  0          14\r\n\r\n    " + anm + "\r\n",
+             "\r\n\r\nANM                  RECEIVED       0H  0M 11S  0          14\r\n\r\n    " + anm +
+             "\r\n",
          {"C581400030D3000616140129010100FF", "C581400030D30009012D02010000FFFF"}},
         // Five groups over two lines: one message of 80 digits.
         {"0000000000000001 0000000000000002 0000000000000003\r\n0000000000000004 0000000000000005",
@@ -54,7 +55,9 @@ TEST(MultiRun, FindsRunsOfSixteenDigitGroups) {
         // A tab is no separator: two groups joined by it are one 33-character token.
         {"0000000000000001\t0000000000000002", {}},
         // Lower-case groups are taken like upper-case ones; ETX separates like a blank.
-        {"c581400030d30006\x03" "16140129010100ff", {"C581400030D3000616140129010100FF"}},
+        {"c581400030d30006\x03"
+         "16140129010100ff",
+         {"C581400030D3000616140129010100FF"}},
         // A very long token is no group, and ends the message before it.
         {acm + " " + std::string(100000, 'A') + " " + anm,
          {"C581400030D3000616140129010100FF", "C581400030D30009012D02010000FFFF"}},

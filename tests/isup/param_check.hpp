@@ -4,19 +4,18 @@
 
 #include <cstdio>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "isup/lines.hpp"
 #include "report/context.hpp"
 
 namespace tarn::isup::test {
 
 using Decoder = void (*)(Context&, std::string_view);
 
-// `length` is the length octet; empty means the length of `contents`. A line without
-// its CR LF is kept with a mark, so that it never matches an expected line.
+// `length` is the length octet; empty means the length of `contents`.
 inline std::vector<std::string> decode_lines(Decoder decode, Lang lang, std::string_view ind,
                                              std::string_view contents, std::string length = "") {
     Flags flags;
@@ -26,12 +25,7 @@ inline std::vector<std::string> decode_lines(Decoder decode, Lang lang, std::str
     std::snprintf(own_length, sizeof own_length, "%02zX", contents.size() / 2);
     ctx.dlina(length.empty() ? own_length : length);
     decode(ctx, contents);
-    std::istringstream report(ctx.take_screen());
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(report, line);) {
-        lines.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line + "<no CR LF>");
-    }
-    return lines;
+    return report_lines(ctx.take_screen());
 }
 
 // A whole report: decoder, code, length octet ("" = from the contents), contents, language, lines.

@@ -26,7 +26,6 @@ constexpr Row kOddEven[] = {
     {1, {"odd number of address signals", "нечетное число адресных сигналов"}},
 };
 
-constexpr Text kNotUsed{"", "не используется в ISUP-R"};
 constexpr Text kE164{"ISDN (Telephony) numbering plan (Recommendation E.164)",
                      "план нумерации ISDN (Телефония) (Recommendation E.164)"};
 constexpr std::string_view kX121 = "Data numbering plan (Recommendation X.121)";
@@ -79,7 +78,7 @@ void decode_number(Context& ctx, const NumberLayout& number, std::string_view co
 
 constexpr Row kCalledNature[] = {
     {1, {"subscriber number", "номер абонента"}},
-    {2, {"unknown (national use)", "не используется в ISUP-R"}},
+    {2, {"unknown (national use)", kNotInIsupR}},
     {3, {"national (significant) number", "национальный (значащий) номер"}},
     {4, {"international number", "международный номер"}},
 };
@@ -101,7 +100,7 @@ constexpr BitField kCalledOctet2[] = {
 constexpr NumberLayout kCalledNumber{
     {" Called party number", " Номер вызываемого абонента"},
     false,
-    {7, 1, kNatureLabel, kCalledNature, {"spare", "не используется в ISUP-R"}},
+    {7, 1, kNatureLabel, kCalledNature, {"spare", kNotInIsupR}},
     kOddEvenLabel,
     kCalledOctet2,
     kAddressLabel,
@@ -121,8 +120,8 @@ constexpr NumberLayout kSubsequentNumber{
 // --- Calling party number (0A) ---
 
 constexpr Row kCallingNature[] = {
-    {1, {"subscriber number", "не используется в ISUP-R"}},
-    {2, {"unknown", "не используется в ISUP-R"}},
+    {1, {"subscriber number", kNotInIsupR}},
+    {2, {"unknown", kNotInIsupR}},
     {3, {"national (significant) number", "национальный (значащий) номер"}},
     {4, {"international number", "международный номер"}},
 };
@@ -135,31 +134,31 @@ constexpr Row kCallingScreening[] = {
 constexpr Row kCallingPresentation[] = {
     {0, {"presentation allowed", "предоставление разрешено"}},
     {1, {"presentation restricted", "предоставление не разрешено"}},
-    {2, {"address not available", "не используется в ISUP-R"}},
+    {2, {"address not available", kNotInIsupR}},
 };
 constexpr Row kCallingPlan[] = {
     {1, {kE164.en, "План нумерации ISDN (Телефония) (Recommendation E.164)"}},
-    {3, {kX121, kNotUsed.ru}},
-    {4, {kTelex, kNotUsed.ru}},
+    {3, {kX121, kNotInIsupR}},
+    {4, {kTelex, kNotInIsupR}},
 };
 constexpr Row kCallingIncomplete[] = {
     {0, {"complete", "номер полный"}},
-    {1, {"incomplete", "не используется в ISUP-R"}},
+    {1, {"incomplete", kNotInIsupR}},
 };
 constexpr BitField kCallingOctet2[] = {
     {2,
      1,
      {" Screening indicator........... ", " Инд.контроля номера абонента.. "},
      kCallingScreening,
-     {"reserved", "не используется в ISUP-R"}},
-    {4, 3, kPresentationLabel, kCallingPresentation, {"spare", "не используется в ISUP-R"}},
-    {7, 5, kPlanLabel, kCallingPlan, {"spare", "не используется в ISUP-R"}},
+     {"reserved", kNotInIsupR}},
+    {4, 3, kPresentationLabel, kCallingPresentation, {"spare", kNotInIsupR}},
+    {7, 5, kPlanLabel, kCallingPlan, {"spare", kNotInIsupR}},
     {8, 8, {" Number incomplete indicator... ", " Индикатор полноты номера...... "}, kCallingIncomplete},
 };
 constexpr NumberLayout kCallingNumber{
     {" Calling party number", " Номер вызывающего абонента"},
     true,
-    {7, 1, kNatureLabel, kCallingNature, {"spare", "не используется в ISUP-R"}},
+    {7, 1, kNatureLabel, kCallingNature, {"spare", kNotInIsupR}},
     kOddEvenLabel,
     kCallingOctet2,
     kAddressLabel,
@@ -176,19 +175,19 @@ constexpr Row kRedirectingNature[] = {
 constexpr Row kRedirectingPresentation[] = {
     {0, {"presentation allowed", "представление разрешено"}},
     {1, {"presentation restricted", "представление запрещено"}},
-    {2, {"address not available", "не используется в ISUP-R"}},
+    {2, {"address not available", kNotInIsupR}},
 };
 constexpr Row kRedirectingPlan[] = {
     {1, kE164},
-    {3, {kX121, kNotUsed.ru}},
-    {4, {kTelex, kNotUsed.ru}},
-    {5, {"reserved for national use", kNotUsed.ru}},
-    {6, {"reserved for national use", kNotUsed.ru}},
+    {3, {kX121, kNotInIsupR}},
+    {4, {kTelex, kNotInIsupR}},
+    {5, {"reserved for national use", kNotInIsupR}},
+    {6, {"reserved for national use", kNotInIsupR}},
 };
 constexpr BitField kRedirectingOctet2[] = {
     {2, 1, kSpare},
-    {4, 3, kPresentationLabel, kRedirectingPresentation, {"spare", "не используется в ISUP-R"}},
-    {7, 5, kPlanLabel, kRedirectingPlan, {"spare", "не используется в ISUP-R"}},
+    {4, 3, kPresentationLabel, kRedirectingPresentation, {"spare", kNotInIsupR}},
+    {7, 5, kPlanLabel, kRedirectingPlan, {"spare", kNotInIsupR}},
     {8, 8, kSpare},
 };
 constexpr NumberLayout kRedirectingNumber{
@@ -217,12 +216,12 @@ constexpr Row kRedirectionInn[] = {
 };
 constexpr Row kRedirectionPlan[] = {
     {1, kE164},
-    {3, {kX121, kNotUsed.ru}},
-    {4, {kTelex, kNotUsed.ru}},
+    {3, {kX121, kNotInIsupR}},
+    {4, {kTelex, kNotInIsupR}},
 };
 constexpr BitField kRedirectionOctet2[] = {
     {4, 1, kSpare},
-    {7, 5, kPlanLabel, kRedirectionPlan, {"reserved for national use", "не используется в ISUP-R"}},
+    {7, 5, kPlanLabel, kRedirectionPlan, {"reserved for national use", kNotInIsupR}},
     {8, 8, {" Internal network number ind... ", " Инд. номера внутренней сети... "}, kRedirectionInn},
 };
 constexpr NumberLayout kRedirectionNumber{

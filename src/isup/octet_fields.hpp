@@ -13,6 +13,8 @@
 namespace tarn::isup {
 
 inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
+// The Russian value of code points that ISUP-R does not use.
+inline constexpr std::string_view kNotInIsupR = "не используется в ISUP-R";
 inline constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
 
 // One field of an indicator octet: bits hi..lo, its label, its value table and the text

@@ -94,29 +94,28 @@ constexpr BitField kUserToUserResponse[] = {
 
 // --- Generic notification indicator (2C) ---
 
-constexpr Text kIsupRNotUsed{"", "не используется в ISUP-R"};
 constexpr Row kNotification[] = {
-    {0x00, {"user suspended", kIsupRNotUsed.ru}},
-    {0x01, {"user resumed", kIsupRNotUsed.ru}},
-    {0x02, {"bearer service change", kIsupRNotUsed.ru}},
-    {0x03, {"discriminator for extension to ASN.1 encoded component", kIsupRNotUsed.ru}},
-    {0x04, {"call complection delay", kIsupRNotUsed.ru}},
-    {0x42, {"conference established", kIsupRNotUsed.ru}},
-    {0x43, {"conference disconnected", kIsupRNotUsed.ru}},
-    {0x44, {"other party added", kIsupRNotUsed.ru}},
-    {0x45, {"Isolated", kIsupRNotUsed.ru}},
-    {0x46, {"reattached", kIsupRNotUsed.ru}},
-    {0x47, {"other party isolated", kIsupRNotUsed.ru}},
-    {0x48, {"other party reattached", kIsupRNotUsed.ru}},
-    {0x49, {"other party split", kIsupRNotUsed.ru}},
-    {0x4A, {"other party disconnected", kIsupRNotUsed.ru}},
-    {0x4B, {"conference floating", kIsupRNotUsed.ru}},
+    {0x00, {"user suspended", kNotInIsupR}},
+    {0x01, {"user resumed", kNotInIsupR}},
+    {0x02, {"bearer service change", kNotInIsupR}},
+    {0x03, {"discriminator for extension to ASN.1 encoded component", kNotInIsupR}},
+    {0x04, {"call complection delay", kNotInIsupR}},
+    {0x42, {"conference established", kNotInIsupR}},
+    {0x43, {"conference disconnected", kNotInIsupR}},
+    {0x44, {"other party added", kNotInIsupR}},
+    {0x45, {"Isolated", kNotInIsupR}},
+    {0x46, {"reattached", kNotInIsupR}},
+    {0x47, {"other party isolated", kNotInIsupR}},
+    {0x48, {"other party reattached", kNotInIsupR}},
+    {0x49, {"other party split", kNotInIsupR}},
+    {0x4A, {"other party disconnected", kNotInIsupR}},
+    {0x4B, {"conference floating", kNotInIsupR}},
     {0x60, {"call is a waiting call", "вызов в стадии ожидания"}},
-    {0x68, {"Diversion activated (used in DSS 1)", kIsupRNotUsed.ru}},
+    {0x68, {"Diversion activated (used in DSS 1)", kNotInIsupR}},
     {0x69, {"call transfer, alerting", "вызов передан"}},
-    {0x6A, {"call transfer, active", kIsupRNotUsed.ru}},
-    {0x79, {"remote hold", kIsupRNotUsed.ru}},
-    {0x7A, {"remote retrieval", kIsupRNotUsed.ru}},
+    {0x6A, {"call transfer, active", kNotInIsupR}},
+    {0x79, {"remote hold", kNotInIsupR}},
+    {0x7A, {"remote retrieval", kNotInIsupR}},
     {0x7B, {"call is divertind", "вызов отведен"}},
 };
 constexpr Row kNotificationExtension[] = {
@@ -128,7 +127,7 @@ constexpr BitField kNotificationOctet[] = {
      1,
      {" Notification indicator........ ", " Индикатор уведомления......... "},
      kNotification,
-     {"not used", kIsupRNotUsed.ru}},
+     {"not used", kNotInIsupR}},
     {8, 8, {" Extension indicator........... ", " Индикатор расширения.......... "}, kNotificationExtension},
 };
 

@@ -1,7 +1,154 @@
 #include "isup/isup.hpp"
 
+#include <cstddef>
+#include <string>
+
+#include "isup/message.hpp"
+#include "isup/parameters.hpp"
+#include "report/convert.hpp"
+
 namespace tarn::isup {
 
-void DEC_SS(Context& /*ctx*/, std::string_view /*message*/) {}
+namespace {
+
+constexpr Text kHeader{" MESSAGE ISDN-ISUP SS#7 (Q.767 - Whitebook): ",
+                       " СООБЩЕНИЕ ISDN-ISUP SS#7 (ISUP-R): "};
+constexpr Text kServiceIndicator{
+    " ....0101 Service indicator............. ISUP ISDN user part",
+    " ....0101 Индикатор службы.............. Подсистема пользователя ISUP ISDN"};
+constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
+constexpr Text kNetworkIndicator{" Network indicator............. ", " Индикатор сети................ "};
+constexpr Row kNetworkIndicators[] = {
+    {0b00, {"International", "Международная"}},
+    {0b01, {"International (spare)", "Международная (свободная)"}},
+    {0b10, {"National", "Национальная"}},
+    {0b11, {"Local (or zonal)", "Местная (или зональная)"}},
+};
+constexpr Text kDPC{" ******** Destination point code (DPC).. ", " ******** Код пункта назначения (DPC)... "};
+constexpr Text kOPC{" ******** Origination point code (OPC).. ", " ******** Код исходящего пункта (OPC)... "};
+constexpr Text kSLS{" Signalling link selection..... ", " Выбор сигнального соединения.. "};
+constexpr Text kCIC{" Circuit identification code... ", " Код идентификации канала...... "};
+constexpr Text kCICSpare{".... Spare.........................", ".... Резерв........................"};
+constexpr Text kTrunk{" (if used E1: trunk # ", " (если используется E1: поток # "};
+constexpr Text kChannel{", channel # ", ", канал # "};
+constexpr Text kMessageType{" Message Type..................", " Тип сообщения................."};
+
+// Message type names. ISUP-R has no Confusion message: its Russian name is empty.
+constexpr Row kMessageTypes[] = {
+    {0x01, {" INITIAL ADDRESS (IAM)", " НАЧАЛЬНОЕ АДРЕСНОЕ СООБЩЕНИЕ (IAM)"}},
+    {0x02, {" SUBSEQUENT ADDRESS (SAM)", " ПОСЛЕДУЮЩЕЕ АДРЕСНОЕ СООБЩЕНИЕ (SAM)"}},
+    {0x03, {" INFORMATION REQUEST (INR)", " ЗАПРОС ИНФОРМАЦИИ (INR)"}},
+    {0x04, {" INFORMATION (INF)", " ИНФОРМАЦИЯ (INF)"}},
+    {0x05, {" CONTINUTY (COT)", " КОНТРОЛЬ ЦЕЛОСТНОСТИ ПОЛОЖИТЕЛЕН (COT)"}},
+    {0x06, {" ADDRESS COMPLETE (ASM)", " АДРЕС ПОЛНЫЙ (ASM)"}},
+    {0x07, {" CONNECT (CON)", " СОЕДИНЕНИЕ (CON)"}},
+    {0x08, {" FORWARD TRANSFER (FOT)", " ВМЕШАТЕЛЬСТВО ОПЕРАТОРА (FOT)"}},
+    {0x09, {" ANSWER (ANM)", " ОТВЕТ (ANM)"}},
+    {0x0C, {" RELEASE (REL)", " РАЗЪЕДИНЕНИЕ (REL)"}},
+    {0x0D, {" SUSPEND (SUS)", " ВЫЗОВ ВРЕМЕННО ОТЛОЖЕН (SUS)"}},
+    {0x0E, {" RESUME (RES)", " ВОЗОБНОВЛЕНИЕ ВЫЗОВА (RES)"}},
+    {0x10, {" RELEASE COMPLETE (RLC)", " ПОДТВЕРЖДЕНИЕ РАЗЪЕДИНЕНИЯ (RLC)"}},
+    {0x11, {" CONTINUITY CHECK REQUEST (CEL)", " ЗАПРОС КОНТРОЛЯ ЦЕЛОСТНОСТИ (CEL)"}},
+    {0x12, {" RESET CIRCUIT (RSC)", " СБРОС КАНАЛА (RSC)"}},
+    {0x13, {" BLOCKING (BLA)", " БЛОКИРОВКА (BLA)"}},
+    {0x14, {" UNBLOCKING (UBL)", " РАЗБЛОКИРОВКА (UBL)"}},
+    {0x15, {" BLOCKING ACKNOWLEDGEMENT (BLA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ (BLA)"}},
+    {0x16, {" UNBLOCKING ACKNOWLEDGEMENT (UBA)", " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ (UBA)"}},
+    {0x17, {" CIRCUIT GROUP RESET (GRS)", " СБРОС ГРУППЫ КАНАЛОВ (GRS)"}},
+    {0x18, {" CIRCUIT GROUP BLOCKING (CGB)", " БЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGB)"}},
+    {0x19, {" CIRCUIT GROUP UNBLOCKING (CGU)", " РАЗБЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGU)"}},
+    {0x1A,
+     {" CURCUIT GROUP BLOCKING ACKNOWLEDGEMENT (CGBA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGBA)"}},
+    {0x1B,
+     {" CURCUIT GROUP UNBLOCKING ACKNOWLEDGEMENT (CGUA)",
+      " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGUA)"}},
+    {0x29, {" CIRCUIT GROUP RESET ACKNOWLEDGEMENT (GRA)", " ПОДТВЕРЖДЕНИЕ СБРОСА ГРУППЫ КАНАЛОВ (GRA)"}},
+    {0x2C, {" CALL PROGRESS (CPG)", " ПРОХОЖДЕНИЕ ВЫЗОВА (CPG)"}},
+    {0x2F, {" CONFUSION (CFN)", ""}},
+    {0x31, {" CHARGE INFORMATION (CRG)", " ИНФОРМАЦИЯ ТАРИФИКАЦИИ (CRG)"}},
+    {0xFC, {" CLEAR CALLING LINE MESSAGE (CCL)", " ОТБОЙ ВЫЗЫВАЮЩЕГО АБОНЕНТА (CCL)"}},
+    {0xFF, {" RING (RNG)", " ВЫЗОВ (RNG)"}},
+};
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// Value of the hex digit at 1-based position `pos` (0 past the end).
+unsigned digit(std::string_view m, std::size_t pos) {
+    return hex_number(mid(m, pos, 1));
+}
+
+// IndNetwork: the header with the typed text or the hex dump, and the service indicator.
+void IndNetwork(Context& ctx) {
+    ctx.line("");
+    ctx.line(ctx.t(kHeader), ctx.title());
+    ctx.line(ctx.t(kServiceIndicator));
+}
+
+// SSF: sub-service field of octet 1.
+void SSF(Context& ctx, std::string_view m) {
+    const std::string bits = BIN(mid(m, 1, 2));
+    ctx.field(bits, 6, 5, kSpare);
+    ctx.field(bits, 8, 7, kNetworkIndicator,
+              lookup(kNetworkIndicators, decadic(bits_of(bits, 8, 7)), kNetworkIndicators[0].text));
+}
+
+// DPC: bits 14-13 from octet 3 bits 6-5, bits 12-9 from octet 3 bits 4-1, bits 8-1 octet 2.
+void DPC(Context& ctx, std::string_view m) {
+    std::string dpc(1, kHexDigits[digit(m, 5) % 4]);
+    dpc += mid(m, 6, 1);
+    dpc += mid(m, 3, 2);
+    ctx.line(ctx.t(kDPC), dpc, " Hex");
+}
+
+// OPC: bits 2-1 in octet 3 bits 8-7, bits 10-3 in octet 4, bits 14-11 in octet 5 bits 4-1.
+void OPC(Context& ctx, std::string_view m) {
+    const unsigned d5 = digit(m, 5), d7 = digit(m, 7), d8 = digit(m, 8), d10 = digit(m, 10);
+    const char opc[] = {kHexDigits[d10 / 4], kHexDigits[4 * (d10 % 4) + d7 / 4],
+                        kHexDigits[4 * (d7 % 4) + d8 / 4], kHexDigits[4 * (d8 % 4) + d5 / 4], '\0'};
+    ctx.line(ctx.t(kOPC), opc, " Hex");
+}
+
+// SLS: octet 5 bits 8-5.
+void SLS(Context& ctx, std::string_view m) {
+    const std::string bits = BIN(mid(m, 9, 1));
+    ctx.field(bits, 8, 5, kSLS, std::to_string(decadic(bits)) + " Dec");
+}
+
+// CIC: octet 6 bits 8-1 and octet 7 bits 4-1; on an E1 system its top 7 bits are the
+// trunk and its bottom 5 bits the channel.
+void CIC(Context& ctx, std::string_view m) {
+    const std::string bits6 = BIN(mid(m, 11, 2));
+    const std::string bits7 = BIN(mid(m, 13, 2));
+    const unsigned cic = digit(m, 14) * 256 + hex_number(mid(m, 11, 2));
+    ctx.field(bits6, 8, 1, kCIC, std::string(mid(m, 11, 2)) + " Hex");
+    ctx.line(" ", bits_of(bits7, 8, 5), ctx.t(kCICSpare));
+    ctx.field(bits7, 4, 1, kCIC,
+              std::string(mid(m, 14, 1)) + " Hex" + std::string(ctx.t(kTrunk)) + std::to_string(cic / 32) +
+                  std::string(ctx.t(kChannel)) + std::to_string(cic % 32) + ")");
+}
+
+// subTYPE: the message type line, the same line as the DSS1 message type line.
+void subTYPE(Context& ctx, std::string_view type_bits, std::string_view name) {
+    ctx.line(" ", type_bits, ctx.t(kMessageType), name);
+}
+
+}  // namespace
+
+void DEC_SS(Context& ctx, std::string_view message) {
+    ctx.flags.bHigh = false;
+    IndNetwork(ctx);
+    SSF(ctx, message);
+    if (message.size() > 5) DPC(ctx, message);
+    if (message.size() > 9) OPC(ctx, message);
+    if (message.size() > 8) SLS(ctx, message);
+    if (message.size() > 13) CIC(ctx, message);
+
+    const std::string_view type = mid(message, 15, 2);
+    if (type.size() != 2 || !contains(kMessageTypes, hex_number(type))) return;
+    const std::string_view name = ctx.t(lookup(kMessageTypes, hex_number(type), {}));
+    if (name.empty()) return;  // Confusion in ISUP-R
+    subTYPE(ctx, BIN(type), name);
+    walk_parameters(ctx, message, type, find_parameter);
+}
 
 }  // namespace tarn::isup

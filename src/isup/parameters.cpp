@@ -1,6 +1,8 @@
 #include "isup/parameters.hpp"
 
-#include <array>
+#include "isup/call_reference.hpp"
+#include "isup/cause.hpp"
+#include "isup/indicators.hpp"
 
 namespace tarn::isup {
 
@@ -8,9 +10,11 @@ namespace {
 
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
-constexpr std::array<ParamRow, 0> kParameters{{
-    // {"01", subcl_01}, ... one row per parameter decoder, in code order.
-}};
+constexpr ParamRow kParameters[] = {
+    {"01", subcl_01}, {"02", subcl_02}, {"06", subcl_06}, {"07", subcl_07},
+    {"08", subcl_08}, {"09", subcl_09}, {"0E", subcl_0E}, {"0F", subcl_0F},
+    {"10", subcl_10}, {"11", subcl_11}, {"12", subcl_12},
+};
 
 }  // namespace
 

@@ -26,7 +26,8 @@ struct ParamCase {
 
 // Names a case in the test list: code, length octet, contents, language.
 inline void PrintTo(const ParamCase& c, std::ostream* os) {
-    *os << c.ind << " " << c.length << " " << c.contents << (c.lang == Lang::English ? " en" : " ru");
+    *os << (c.fixed ? "fixed" : c.ind) << " " << c.length << " " << c.contents
+        << (c.lang == Lang::English ? " en" : " ru");
 }
 
 // A mandatory fixed parameter (bSubcl_09/bSubcl_11 true, no length octet).

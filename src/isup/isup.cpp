@@ -146,7 +146,8 @@ void DEC_SS(Context& ctx, std::string_view message) {
     const std::string_view type = mid(message, 15, 2);
     if (type.size() != 2 || !contains(kMessageTypes, hex_number(type))) return;
     const std::string_view name = ctx.t(lookup(kMessageTypes, hex_number(type), {}));
-    if (name.empty()) return;  // Confusion in ISUP-R
+    if (name.empty()) return;              // Confusion in ISUP-R
+    ctx.message_type = std::string(type);  // read by the Cause indicators header
     subTYPE(ctx, BIN(type), name);
     walk_parameters(ctx, message, type, find_parameter);
 }

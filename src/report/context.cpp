@@ -60,11 +60,21 @@ bool Context::dlina(std::string_view length_octet) {
 void Context::header(Text name, bool mandatory) {
     line(" ", OptParam(*this), t(mandatory ? kMandatory : kOptional), t(name));
     line(t(name));
+    length_line();
+}
+
+void Context::length_line() {
     line(" ", txtBIN, t(kLength), std::to_string(NN / 2), " Dec");
 }
 
 bool Context::length_ok(std::string_view contents) {
     if (contents.size() == NN) return true;
+    mistake(kInvalidFormat);
+    return false;
+}
+
+bool Context::holds(std::string_view contents, std::size_t digits) {
+    if (contents.size() >= digits) return true;
     mistake(kInvalidFormat);
     return false;
 }

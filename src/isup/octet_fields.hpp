@@ -12,7 +12,6 @@
 
 namespace tarn::isup {
 
-inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 // The Russian value of code points that ISUP-R does not use.
 inline constexpr std::string_view kNotInIsupR = "не используется в ISUP-R";
 inline constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
@@ -38,10 +37,7 @@ inline void print_field(Context& ctx, std::string_view bits8, const BitField& fi
 // `min_digits` hex digits (the octets the decoder reads); otherwise writes the
 // invalid-format MISTAKE line, so that no line is built on missing octets.
 inline bool contents_ok(Context& ctx, std::string_view contents, std::size_t min_digits) {
-    if (!ctx.length_ok(contents)) return false;
-    if (contents.size() >= min_digits) return true;
-    ctx.mistake(kInvalidFormat);
-    return false;
+    return ctx.length_ok(contents) && ctx.holds(contents, min_digits);
 }
 
 }  // namespace tarn::isup

@@ -11,7 +11,6 @@ namespace {
 constexpr Text kOptional{" Optional parameter............", " Необязательный параметр......."};
 constexpr Text kMandatory{" Mandatory parameter...........", " Обязательный параметр........."};
 constexpr Text kLength{" Length........................ ", " Длина......................... "};
-constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 constexpr Text kMistake{" MISTAKE: ", " ОШИБКА: "};
 
 }  // namespace

@@ -14,6 +14,9 @@ namespace tarn {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
+// The MISTAKE text of an element or parameter whose contents do not match its format.
+inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
+
 // Presence flags set by the message rules and read by the element/parameter decoders.
 // They live in the session, so they keep their values from one message to the next;
 // the callers set each flag right before the decoder that reads it.

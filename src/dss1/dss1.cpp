@@ -91,21 +91,10 @@ constexpr Accept kAlerting[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x28},
 constexpr Accept kCallProceeding[] = {{0x18, kChannel, false}, {0x1E}, {0x28}};
 constexpr Accept kProgressWalk[] = {
     {0x08, kCause, false}, {0x1E, kProgress, true}, {0x28}, {0x7E, kUser, false}};
-constexpr Accept kSetup[] = {{0x18, kChannel, false},
-                             {0x1C},
-                             {0x1E},
-                             {0x20},
-                             {0x28},
-                             {0x2C},
-                             {0x6C},
-                             {0x6D},
-                             {0x70},
-                             {0x71},
-                             {0x78},
-                             {0x7C},
-                             {0x7D},
-                             {0x7E, kUser, false},
-                             {0xA1}};
+// clang-format off
+constexpr Accept kSetup[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x20}, {0x28}, {0x2C}, {0x6C}, {0x6D},
+                             {0x70}, {0x71}, {0x78}, {0x7C}, {0x7D}, {0x7E, kUser, false}, {0xA1}};
+// clang-format on
 constexpr Accept kConnect[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x28}, {0x29}, {0x7C},
                                {0x7E, kUser, false}};
 constexpr Accept kSetupAcknowledge[] = {{0x18, kChannel, false}, {0x1E}, {0x28}};

@@ -206,7 +206,11 @@ TEST(CliFeed, DecodesEveryReportAsItArrivesAndStopsOnCtrlC) {
         EXPECT_LT(anm, rlc);  // in the order received
         EXPECT_NE(out.find("C581400030D30009", rlc), std::string::npos);
         // the file was replaced by the first report and got every later one appended
-        const std::string file = read_file(out_file);
+        std::string file = read_file(out_file);
+        for (int i = 0; i < 100 && count(file, "\x03\r\n\r\n") < 3; ++i) {  // written after standard output
+            std::this_thread::sleep_for(50ms);
+            file = read_file(out_file);
+        }
         EXPECT_EQ(file.find("old report"), std::string::npos);
         EXPECT_EQ(count(file, "\x03\r\n\r\n"), 3u);
     }

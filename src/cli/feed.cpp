@@ -127,7 +127,7 @@ std::string heading_now() {
 
 class FeedDelivery {
 public:
-    FeedDelivery(const FeedOptions& options) : output_(options.output) {
+    explicit FeedDelivery(const FeedOptions& options) : output_(options.output) {
         session_.settings.lang = options.lang;
         session_.settings.input = InputMode::Feed;
         feed::set_filter(session_.settings, options.filter);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/feed.hpp"
 #include "cli/output.hpp"
 #include "report/report.hpp"
 #include "run/run.hpp"
@@ -20,12 +21,17 @@ using tarn::Lang;
 constexpr const char* kUsage =
     "Usage: tarn-decode [OPTIONS] -m HEX\n"
     "       tarn-decode [OPTIONS] FILE... | -\n"
+    "       tarn-decode [OPTIONS] --feed [HOST:PORT] [--filter TEXT]\n"
     "\n"
     "Decodes DSS1 (Q.931, ETS 300 102-1) and SS7 ISUP layer-3 messages given as hex text.\n"
     "\n"
     "  -m, --message TEXT      decode one typed message (hex digits; blanks and line breaks allowed)\n"
     "  FILE...                 decode each observation report file (runs of 16-digit hex groups)\n"
     "  -                       decode standard input as one report\n"
+    "      --feed [HOST:PORT]  follow the Vantix report server (address from Tarn.INI beside\n"
+    "                          the program when not given) and decode every report as it\n"
+    "                          arrives; reconnects every 9000 ms (TARN_FEED_RETRY_MS); Ctrl-C stops\n"
+    "      --filter TEXT       with --feed: only reports that contain TEXT (case ignored)\n"
     "      --lang en|ru        report language (default: ru)\n"
     "  -o, --output FILE       write the report to FILE too\n"
     "      --keep              append to the output file instead of replacing it\n"
@@ -41,6 +47,10 @@ struct Options {
     std::vector<std::string> inputs;  // files; "-" is standard input
     Lang lang = Lang::Russian;
     tarn::cli::OutputOptions output;
+    bool feed = false;
+    std::string feed_address;
+    bool have_filter = false;
+    std::string filter;
 };
 
 [[noreturn]] void usage_error(const std::string& what) {
@@ -79,6 +89,16 @@ Options parse(int argc, char** argv) {
             if (opt.have_message) usage_error("only one message can be given");
             opt.have_message = true;
             opt.message = take(arg);
+        } else if (arg == "--feed") {
+            opt.feed = true;
+            if (has_inline) {
+                opt.feed_address = inline_value;
+            } else if (i + 1 < argc && argv[i + 1][0] != '-') {
+                opt.feed_address = argv[++i];
+            }
+        } else if (arg == "--filter") {
+            opt.have_filter = true;
+            opt.filter = take(arg);
         } else if (arg == "--lang") {
             const std::string v = take(arg);
             if (v == "en") {
@@ -108,8 +128,11 @@ Options parse(int argc, char** argv) {
             usage_error("unknown option " + arg);
         }
     }
+    if (opt.feed && (opt.have_message || !opt.inputs.empty()))
+        usage_error("--feed takes no message and no files");
+    if (opt.have_filter && !opt.feed) usage_error("--filter works with --feed only");
     if (opt.have_message && !opt.inputs.empty()) usage_error("give either a message or files, not both");
-    if (!opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
+    if (!opt.feed && !opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
     return opt;
 }
 
@@ -203,5 +226,6 @@ int decode_inputs(const Options& opt) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const Options opt = parse(argc, argv);
+    if (opt.feed) return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output}, argv[0]);
     return opt.have_message ? decode_message(opt) : decode_inputs(opt);
 }

@@ -1,0 +1,80 @@
+#include "feed/framing.hpp"
+
+#include "report/convert.hpp"
+#include "report/report.hpp"
+
+namespace tarn::feed {
+
+Framed ReportFramer::push(std::string_view chunk) {
+    Framed out;
+    while (!chunk.empty()) {
+        if (discarding_) {
+            const std::size_t end = chunk.find_first_of(std::string_view("\x02\x03", 2));
+            out.dropped += end == std::string_view::npos ? chunk.size() : end;
+            if (end == std::string_view::npos) break;
+            discarding_ = false;
+            chunk.remove_prefix(chunk[end] == kEtx ? end + 1 : end);  // an STX opens a new report
+            continue;
+        }
+        const std::size_t etx = chunk.find(kEtx);
+        if (etx == std::string_view::npos) {
+            pending_ += chunk;
+            break;
+        }
+        pending_ += chunk.substr(0, etx);
+        chunk.remove_prefix(etx + 1);
+        const std::size_t stx = pending_.rfind(kStx);
+        out.reports.push_back(stx == std::string::npos ? std::move(pending_) : pending_.substr(stx + 1));
+        pending_.clear();
+    }
+    if (pending_.size() > limit_) {
+        out.dropped += pending_.size();
+        pending_.clear();
+        pending_.shrink_to_fit();
+        discarding_ = true;
+    }
+    return out;
+}
+
+void ReportFramer::reset() {
+    pending_.clear();
+    discarding_ = false;
+}
+
+std::string dropped_notice(std::size_t bytes, Lang lang) {
+    const std::string n = std::to_string(bytes);
+    return lang == Lang::English
+               ? "Vantix: " + n + " bytes received without an end-of-report mark (ETX) were dropped"
+               : "Vantix: отброшено " + n + " байт, полученных без признака конца отчета (ETX)";
+}
+
+bool is_utf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        std::size_t more = 0;
+        if (c < 0x80) {
+            more = 0;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+        } else {
+            return false;
+        }
+        if (i + more >= bytes.size() && more > 0) return false;
+        for (std::size_t k = 1; k <= more; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += more + 1;
+    }
+    return true;
+}
+
+std::string received_text(std::string_view bytes) {
+    return is_utf8(bytes) ? std::string(bytes) : cp1251_to_utf8(bytes);
+}
+
+}  // namespace tarn::feed

@@ -129,9 +129,10 @@ int decode_message(const Options& opt) {
         std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
         return 1;
     }
-    if (tarn::is_empty_report(result.report)) return 0;  // no decoder recognised the message
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    // No decoder recognised the message: nothing is delivered, the output file stays as it was.
+    if (tarn::is_empty_report(result.report)) return 0;
     outputs.screen(result.report);
     outputs.file(result.report);
     outputs.file("\r\n");
@@ -173,7 +174,8 @@ int decode_inputs(const Options& opt) {
     for (const std::string& input : opt.inputs) {
         if (input == "-") continue;
         std::error_code ec;
-        if (std::filesystem::is_directory(input, ec)) return fail("cannot read the input file \"" + input + "\": it is a folder");
+        if (std::filesystem::is_directory(input, ec))
+            return fail("cannot read the input file \"" + input + "\": it is a folder");
         std::ifstream probe(input, std::ios::binary);
         if (!probe) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
     }

@@ -53,8 +53,7 @@ private:
 // in which no message had lines writes nothing.
 class StreamedReport {
 public:
-    StreamedReport(Outputs& outputs, std::string heading)
-        : outputs_(outputs), heading_(std::move(heading)) {}
+    StreamedReport(Outputs& outputs, std::string heading) : outputs_(outputs), heading_(std::move(heading)) {}
 
     void add(std::string_view message_report);
     void finish();

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "dss1/dss1.hpp"
 #include "isup/message.hpp"
 #include "isup/parameters.hpp"
 #include "report/convert.hpp"
@@ -31,7 +32,6 @@ constexpr Text kCIC{" Circuit identification code... ", " Код идентиф�
 constexpr Text kCICSpare{".... Spare.........................", ".... Резерв........................"};
 constexpr Text kTrunk{" (if used E1: trunk # ", " (если используется E1: поток # "};
 constexpr Text kChannel{", channel # ", ", канал # "};
-constexpr Text kMessageType{" Message Type..................", " Тип сообщения................."};
 
 // Message type names. ISUP-R has no Confusion message: its Russian name is empty.
 constexpr Row kMessageTypes[] = {
@@ -128,11 +128,6 @@ void CIC(Context& ctx, std::string_view m) {
                   std::string(ctx.t(kChannel)) + std::to_string(cic % 32) + ")");
 }
 
-// subTYPE: the message type line, the same line as the DSS1 message type line.
-void subTYPE(Context& ctx, std::string_view type_bits, std::string_view name) {
-    ctx.line(" ", type_bits, ctx.t(kMessageType), name);
-}
-
 }  // namespace
 
 void DEC_SS(Context& ctx, std::string_view message) {
@@ -147,8 +142,9 @@ void DEC_SS(Context& ctx, std::string_view message) {
     const std::string_view type = mid(message, 15, 2);
     if (type.size() != 2 || !contains(kMessageTypes, hex_number(type))) return;
     const std::string_view name = ctx.t(lookup(kMessageTypes, hex_number(type), {}));
-    if (name.empty()) return;  // Confusion in ISUP-R
-    subTYPE(ctx, BIN(type), name);
+    if (name.empty()) return;              // Confusion in ISUP-R
+    ctx.message_type = std::string(type);  // read by the Cause indicators header
+    dss1::subTYPE(ctx, BIN(type), name);  // the same message type line as DSS1
     walk_parameters(ctx, message, type, find_parameter);
 }
 

@@ -11,7 +11,6 @@ namespace {
 constexpr Text kOptional{" Optional parameter............", " Необязательный параметр......."};
 constexpr Text kMandatory{" Mandatory parameter...........", " Обязательный параметр........."};
 constexpr Text kLength{" Length........................ ", " Длина......................... "};
-constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 constexpr Text kMistake{" MISTAKE: ", " ОШИБКА: "};
 
 }  // namespace
@@ -21,7 +20,9 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     return mid(bits8, static_cast<std::size_t>(9 - hi), static_cast<std::size_t>(hi - lo + 1));
 }
 
-std::string OptParam(const Context& ctx) { return BIN(ctx.ind); }
+std::string OptParam(const Context& ctx) {
+    return BIN(ctx.ind);
+}
 
 void Context::line(std::string_view text) {
     screen_ += text;
@@ -38,9 +39,13 @@ void Context::field(std::string_view bits8, int hi, int lo, Text label, std::str
     screen_ += kCrLf;
 }
 
-void Context::octets(Text label, std::string_view value) { line(" ********", t(label), value); }
+void Context::octets(Text label, std::string_view value) {
+    line(" ********", t(label), value);
+}
 
-void Context::mistake(Text what) { line(t(kMistake), t(what)); }
+void Context::mistake(Text what) {
+    line(t(kMistake), t(what));
+}
 
 bool Context::dlina(std::string_view length_octet) {
     if (length_octet.size() < 2) return false;
@@ -54,11 +59,21 @@ bool Context::dlina(std::string_view length_octet) {
 void Context::header(Text name, bool mandatory) {
     line(" ", OptParam(*this), t(mandatory ? kMandatory : kOptional), t(name));
     line(t(name));
+    length_line();
+}
+
+void Context::length_line() {
     line(" ", txtBIN, t(kLength), std::to_string(NN / 2), " Dec");
 }
 
 bool Context::length_ok(std::string_view contents) {
     if (contents.size() == NN) return true;
+    mistake(kInvalidFormat);
+    return false;
+}
+
+bool Context::holds(std::string_view contents, std::size_t digits) {
+    if (contents.size() >= digits) return true;
     mistake(kInvalidFormat);
     return false;
 }

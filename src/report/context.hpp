@@ -14,6 +14,9 @@ namespace tarn {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
+// The MISTAKE text of an element or parameter whose contents do not match its format.
+inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
+
 // Presence flags set by the message rules and read by the element/parameter decoders.
 // They live in the session, so they keep their values from one message to the next;
 // the callers set each flag right before the decoder that reads it.
@@ -46,12 +49,13 @@ public:
     std::string take_screen() { return std::move(screen_); }
 
     // --- walk state shared by the frame walks and the decoders ---
-    std::size_t n = 1;   // current position in the message text, 1-based, in hex digits
-    std::string ind;     // identifier of the current element/parameter (two hex digits)
-    std::string MN;      // the two hex digits of the current length octet
-    std::size_t NN = 0;  // length of the current contents in hex digits
-    std::string l;       // working text
-    std::string txtBIN;  // bit text of the last BIN
+    std::size_t n = 1;         // current position in the message text, 1-based, in hex digits
+    std::string ind;           // identifier of the current element/parameter (two hex digits)
+    std::string MN;            // the two hex digits of the current length octet
+    std::size_t NN = 0;        // length of the current contents in hex digits
+    std::string l;             // working text
+    std::string txtBIN;        // bit text of the last BIN
+    std::string message_type;  // ISUP message type code (two hex digits), set by the frame
     Flags& flags;
 
     // --- line building ---
@@ -89,9 +93,16 @@ public:
     // length octet bits with the length in octets. Uses `ind`, `txtBIN` and `NN`.
     void header(Text name, bool mandatory = false);
 
+    // The length line alone: length octet bits from `txtBIN`, the length in octets from `NN`.
+    void length_line();
+
     // After the header: true when the contents have the announced NN digits; otherwise
     // writes the invalid-format MISTAKE line and returns false.
     bool length_ok(std::string_view contents);
+
+    // True when the contents hold at least `digits` hex digits (a fixed-format parameter's
+    // octets); otherwise writes the invalid-format MISTAKE line and returns false.
+    bool holds(std::string_view contents, std::size_t digits);
 
 private:
     Lang lang_;
@@ -108,6 +119,8 @@ std::string OptParam(const Context& ctx);
 
 // TypeMess: the three header lines of an ISUP optional parameter named `name`
 // (identifier bits with "Optional parameter", the name, the length line).
-inline void TypeMess(Context& ctx, Text name) { ctx.header(name, false); }
+inline void TypeMess(Context& ctx, Text name) {
+    ctx.header(name, false);
+}
 
 }  // namespace tarn

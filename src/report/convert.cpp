@@ -63,7 +63,9 @@ int hex_value(char c) {
     return -1;
 }
 
-bool is_hex_digit(char c) { return hex_value(c) >= 0; }
+bool is_hex_digit(char c) {
+    return hex_value(c) >= 0;
+}
 
 bool is_hex(std::string_view s) {
     for (char c : s) {

@@ -43,7 +43,9 @@ std::string frame_report(std::string_view heading, std::string_view body) {
     return report;
 }
 
-bool is_empty_report(std::string_view report) { return utf8_length(report) < kMinReportChars; }
+bool is_empty_report(std::string_view report) {
+    return utf8_length(report) < kMinReportChars;
+}
 
 std::string fold_case(std::string_view utf8) {
     std::string out;

@@ -9,7 +9,9 @@ namespace tarn {
 
 namespace {
 
-bool is_separator(char c) { return c == ' ' || c == '\r' || c == '\n' || c == kEtx; }
+bool is_separator(char c) {
+    return c == ' ' || c == '\r' || c == '\n' || c == kEtx;
+}
 
 std::string_view trim_blanks(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
@@ -31,17 +33,23 @@ std::string decode_message(Session& session, std::string_view message) {
     return ctx.take_screen();
 }
 
-SingleResult decode_single(Session& session, std::string& box) {
-    box = std::string(trim_blanks(box));
+std::optional<std::string> single_message_digits(std::string_view box) {
     std::string message;
     message.reserve(box.size());
     for (char c : box) {
         if (c == ' ' || c == '\r' || c == '\n') continue;
-        if (!is_hex_digit(c)) return {};  // rejected: nothing is kept for a later run
+        if (!is_hex_digit(c)) return std::nullopt;
         message += (c >= 'a' && c <= 'f') ? static_cast<char>(c - 'a' + 'A') : c;
     }
+    return message;
+}
+
+SingleResult decode_single(Session& session, std::string& box) {
+    box = std::string(trim_blanks(box));
+    const std::optional<std::string> message = single_message_digits(box);
+    if (!message) return {};  // rejected: nothing of it is kept for a later run
     Context ctx(session.settings.lang, true, box, session.flags);
-    ProtocolDispatch(ctx, message);
+    ProtocolDispatch(ctx, *message);
     return {true, ctx.take_screen()};
 }
 
@@ -69,7 +77,7 @@ void MultiRun::end_token() {
 }
 
 void MultiRun::end_message() {
-    std::string report = decode_message(session_, txtM_);
+    std::string report = decode_ ? decode_(txtM_) : decode_message(session_, txtM_);
     txtM_.clear();
     ++messages_;
     sink_(std::move(report));

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ std::string decode_message(Session& session, std::string_view message);
 // Single-message mode. `box` is the typed text; leading and trailing blanks are removed
 // from it in place. Blanks, CR and LF are dropped, letters upper-cased; any other
 // character than 0-9/A-F rejects the message (valid = false) and nothing is decoded.
+// The message digits of a typed text (already trimmed): blanks, CR and LF dropped, a-f
+// upper-cased. Empty optional when any other character than 0-9/A-F/a-f is found.
+std::optional<std::string> single_message_digits(std::string_view box);
+
 struct SingleResult {
     bool valid = false;
     std::string report;  // the message's lines, no heading
@@ -38,7 +43,10 @@ SingleResult decode_single(Session& session, std::string& box);
 class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
-    MultiRun(Session& session, Sink sink) : session_(session), sink_(std::move(sink)) {}
+    // Turns one message's digits into its report; decode_message by default.
+    using Decode = std::function<std::string(std::string_view message)>;
+    MultiRun(Session& session, Sink sink, Decode decode = {})
+        : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
 
     void feed(std::string_view text);
     void finish();  // ends the last token and the last message
@@ -51,9 +59,10 @@ private:
 
     Session& session_;
     Sink sink_;
-    std::string token_;      // current token, kept up to 17 characters
+    Decode decode_;
+    std::string token_;  // current token, kept up to 17 characters
     bool token_long_ = false;
-    std::string txtM_;       // message being collected: whole 16-digit groups
+    std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;
 };
 

@@ -14,10 +14,10 @@ enum class InputMode { Single, File, Feed };
 struct Settings {
     Lang lang = Lang::Russian;
     InputMode input = InputMode::Single;
-    bool screen = true;      // output to the screen window
-    bool out_file = false;   // output to the output file
-    bool keep = false;       // "Keep date": append instead of replace
-    bool filter = false;     // feed filter on
+    bool screen = true;     // output to the screen window
+    bool out_file = false;  // output to the output file
+    bool keep = false;      // "Keep date": append instead of replace
+    bool filter = false;    // feed filter on
     std::string filter_text;
     std::string input_path;  // input file as chosen, shown in the file heading
 };

@@ -1,0 +1,194 @@
+// Nature of connection indicators (06), Forward call indicators (07), Optional forward
+// call indicators (08) and Calling party's category (09). English labels of 06 end with
+// their dots and the English values begin with a blank, as the lines are printed.
+#include "isup/indicators.hpp"
+
+#include <string>
+
+#include "isup/fields.hpp"
+#include "report/convert.hpp"
+
+namespace tarn::isup {
+
+namespace {
+
+constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
+constexpr Text kNotInIsupR{"не используется в ISUP-R", "не используется в ISUP-R"};
+
+// --- 06 Nature of connection indicators ---
+constexpr Text kNatureTitle{" Nature of connection indicators ", " Индикаторы типа соединения "};
+constexpr Text kSatelliteLabel{" Satellite indicator...........", " Индикатор спутника............ "};
+constexpr Text kSatellite[] = {
+    {" no satellite circuit in the connection ", "спутниковый канал в соединении не используется"},
+    {" one satellite circuit in the connection", "используется один спутниковый канал в соединении"},
+    {" two satellite circuits in the connection", "используются два спутниковых канала в соединении"},
+    {" spare", "резерв"},
+};
+constexpr Text kContinuityLabel{" Continuity check indicator....", " Инд.контроля целостности...... "};
+constexpr Text kContinuity[] = {
+    {" continuity check not required", "контроль целостности не требуется"},
+    {" continuity check required on this circuit", "требуется контроль целостности на данном канале"},
+    {" continuity check performed on a previous circuit",
+     "контроль целостности выполнен в предыдущем участке"},
+    {" spare", "резерв"},
+};
+constexpr Text kEchoLabel{" Echo control device indicator.", " Инд.уст-ва управления эхом.... "};
+constexpr Text kEcho[] = {
+    {" outgoing echo control device not included", "исходящий полукомплект эхоканселлера не включен"},
+    {" outgoing echo control device included", "исходящий полукомплект эхоканселлера включен"},
+};
+constexpr Text kNatureSpare{" Spare.........................", " Резерв........................ "};
+
+// --- 07 Forward call indicators ---
+constexpr Text kForwardTitle{" Forward call indicators ", " Прямые индикаторы вызова "};
+constexpr Text kNationalLabel{" National/international ind.... ", " Инд.национ/междунар.вызова.... "};
+constexpr Text kNational[] = {
+    {"call to be treated as a national call", "вызов должен обрабатываться как национальный"},
+    {"call to be treated as an international call", "вызов должен обрабатываться как международный"},
+};
+// The English label begins with a Cyrillic capital Е, as the line has always been printed.
+constexpr Text kEndToEndLabel{" Еnd-to-end method indicator... ", " Инд.метода из конца-в-конец... "};
+constexpr Text kEndToEnd[] = {
+    {"no end-to-end method available (only link-by-link method available)",
+     "метод из конца-в-конец недоступен (доступен метод звено-звено)"},
+    {"pass-along method available", kNotInIsupR.ru},
+    {"SCCP method available", kNotInIsupR.ru},
+    {"pass-along and SCCP method available", kNotInIsupR.ru},
+};
+constexpr Text kInterworkingLabel{" Interworking indicator........ ", " Индикатор взаимодействия...... "};
+constexpr Text kInterworking[] = {
+    {"no interworking encountered (No.7 signalling all the way)",
+     "взаимодействие не используется (OKC №7 на всем пути)"},
+    {"interworking encountered", "используется взаимодействие с другими системами сигнализации"},
+};
+constexpr Text kInformationLabel{" End-to-end information ind.... ", " Инд.информации конец-в-конец.. "};
+constexpr Text kInformation[] = {
+    {"no end-to-end information available", "информация из конца-в-конец недоступна"},
+    {"end-to-end information available", "информация из конца-в-конец доступна"},
+};
+constexpr Text kIsupLabel{" ISDN user part indicator...... ", " Индикатор ISUP................ "};
+constexpr Text kIsup[] = {
+    {"ISDN user part not used all the way", "ISUP не используется на всем пути"},
+    {"ISDN user part used all the way", "ISUP используется на всем пути"},
+};
+constexpr Text kPreferenceLabel{" ISDN user part preference ind. ", " Инд.предпочтительности ISUP... "};
+constexpr Text kPreference[] = {
+    {"ISDN user part preferred all the way ", "использование ISUP предпочтительно на всем пути"},
+    {"ISDN user not required all the way ", "использование ISUP не требуется на всем пути"},
+    {"ISDN user required all the way ", "требуется использование ISUP на всем пути"},
+    {"spare", "резерв"},
+};
+constexpr Text kAccessLabel{" ISDN access indicator......... ", " Индикатор доступа ISDN........ "};
+constexpr Text kAccess[] = {
+    {"originating access non-ISDN", "источником вызова является не ISDN"},
+    {"originating access ISDN", "источником вызова является доступ ISDN"},
+};
+constexpr Text kSccpLabel{" SCCP method indicator......... ", " Индикатор метода SCCP......... "};
+constexpr Text kSccp[] = {
+    {"no indication", "нет индикации"},
+    {"connectionless method available (national use)", kNotInIsupR.ru},
+    {"connection oriented method available", kNotInIsupR.ru},
+    {"connectionless and connection oriented methods available (national use)", kNotInIsupR.ru},
+};
+
+// --- 08 Optional forward call indicators ---
+constexpr Text kOptionalForwardName{" Optional forward call indicators ",
+                                    " Необязательные прямые индикаторы вызова"};
+constexpr Text kCugLabel{" Closed user group call ind.... ", " Индикатор ЗГП................. "};
+constexpr Text kCug[] = {
+    {"non-CUG call", "вызов, не принадлежащий к замкнутой группе пользователей"},
+    {"spare", "не используется"},
+    {"closed user group call, outgoing access allowed",
+     "вызов замкнутой группы пользователей с разрешенным исходящим доступом"},
+    {"closed user group call, outgoing access not allowed",
+     "вызов замкнутой группы пользователей с запрещенным исходящим доступом"},
+};
+constexpr Text kSegmentationLabel{" Simple segmentation ind....... ", ""};
+constexpr Text kSegmentation[] = {
+    {"no additional information will be sent", ""},
+    {"additional information will be sent in a segmentation message", ""},
+};
+constexpr Text kConnectedLabel{" Connected line iden.req.ind... ", " Запрос информ. о подкл.линии.. "};
+constexpr Text kConnected[] = {
+    {"not requested", "не запрашивается"},
+    {"requested", "запрошена"},
+};
+
+// --- 09 Calling party's category ---
+constexpr Text kCategoryName{" Calling party's category", " Категория вызывающей стороны"};
+constexpr Text kCategoryLabel{" Category...................... ", " Категория..................... "};
+constexpr Text kAdministrations{
+    "available to Administrations for selection a particular language by mutual agreement",
+    "доступна для администрирования"};
+constexpr Row kCategory[] = {
+    {0x00,
+     {"calling party's category unknown as this time",
+      "категория вызывающей стороны в настоящее время неизвестна"}},
+    {0x01, {"operator, language French", "оператор, французский язык"}},
+    {0x02, {"operator, language English", "оператор, английский язык"}},
+    {0x03, {"operator, language German", "оператор, немецкий язык"}},
+    {0x04, {"operator, language Russian", "оператор, русский язык"}},
+    {0x05, {"operator, language Spanish", "оператор, испанский язык"}},
+    {0x06, kAdministrations},
+    {0x07, kAdministrations},
+    {0x08, kAdministrations},
+    {0x09, {"reserved (see Recommendation Q.104)", "оператор национальной сети"}},
+    {0x0A, {"ordinary calling subscriber", "обычный вызывающий абонент"}},
+    {0x0B, {"calling subscriber with priority", "вызывающий абонент с приоритетом"}},
+    {0x0C, {"data call (voice band data)", "передача данных"}},
+    {0x0D, {"test call", "тестовый вызов"}},
+    {0x0F, {"payphone", "таксофон"}},
+    // ISUP-R national categories of semi-automatic calls
+    {0xF1, {"spare", "полуавтоматический вызов 1 категории"}},
+    {0xF3, {"spare", "полуавтоматический вызов 2 категории"}},
+    {0xF5, {"spare", "полуавтоматический вызов 3 категории"}},
+    {0xF7, {"spare", "полуавтоматический вызов 4 категории"}},
+};
+constexpr Text kCategoryOther{"spare", "неизвестная категория"};
+
+}  // namespace
+
+void subcl_06(Context& ctx, std::string_view contents) {
+    if (!open(ctx, kNatureTitle, true, contents, 2)) return;
+    const std::string o = BIN(mid(contents, 1, 2));
+    field(ctx, o, 2, 1, kSatelliteLabel, kSatellite);
+    field(ctx, o, 4, 3, kContinuityLabel, kContinuity);
+    field(ctx, o, 5, 5, kEchoLabel, kEcho);
+    ctx.field(o, 8, 6, kNatureSpare);
+}
+
+void subcl_07(Context& ctx, std::string_view contents) {
+    if (!open(ctx, kForwardTitle, true, contents, 4)) return;
+    const std::string o1 = BIN(mid(contents, 1, 2));
+    field(ctx, o1, 1, 1, kNationalLabel, kNational);
+    field(ctx, o1, 3, 2, kEndToEndLabel, kEndToEnd);
+    field(ctx, o1, 4, 4, kInterworkingLabel, kInterworking);
+    field(ctx, o1, 5, 5, kInformationLabel, kInformation);
+    field(ctx, o1, 6, 6, kIsupLabel, kIsup);
+    field(ctx, o1, 8, 7, kPreferenceLabel, kPreference);
+    const std::string o2 = BIN(mid(contents, 3, 2));
+    field(ctx, o2, 1, 1, kAccessLabel, kAccess);
+    field(ctx, o2, 3, 2, kSccpLabel, kSccp);
+    ctx.field(o2, 8, 4, kSpare);  // bit 4 spare, bits 8-5 national use
+}
+
+void subcl_08(Context& ctx, std::string_view contents) {
+    if (!open(ctx, kOptionalForwardName, false, contents, 2)) return;
+    const std::string o = BIN(mid(contents, 1, 2));
+    field(ctx, o, 2, 1, kCugLabel, kCug);
+    if (ctx.english()) {
+        field(ctx, o, 3, 3, kSegmentationLabel, kSegmentation);
+        ctx.field(o, 7, 4, kSpare);
+    } else {
+        ctx.field(o, 7, 3, kSpare);  // ISUP-R: the simple segmentation bit is spare
+    }
+    field(ctx, o, 8, 8, kConnectedLabel, kConnected);
+}
+
+void subcl_09(Context& ctx, std::string_view contents) {
+    if (!open(ctx, kCategoryName, ctx.flags.bSubcl_09, contents, 2)) return;
+    const std::string o = BIN(mid(contents, 1, 2));
+    ctx.field(o, 8, 1, kCategoryLabel, lookup(kCategory, decadic(o), kCategoryOther));
+}
+
+}  // namespace tarn::isup

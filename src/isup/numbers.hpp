@@ -1,0 +1,24 @@
+// ISUP number parameters (Q.763 layout: odd/even and nature of address in octet 1,
+// numbering plan and the other indicators in octet 2, address signals from octet 3 on)
+// and the Connection request. Each decoder takes the parameter contents as hex digits,
+// without code and length octets, and appends its lines to the report.
+#pragma once
+
+#include <string_view>
+
+#include "report/context.hpp"
+
+namespace tarn::isup {
+
+// Mandatory variable parameters: a title line and a length line of their own.
+void subcl_04(Context& ctx, std::string_view contents);  // Called party number
+void subcl_05(Context& ctx, std::string_view contents);  // Subsequent number
+
+// Optional parameters: header by TypeMess.
+void subcl_0A(Context& ctx, std::string_view contents);  // Calling party number
+void subcl_0B(Context& ctx, std::string_view contents);  // Redirecting number
+void subcl_0C(Context& ctx, std::string_view contents);  // Redirection number
+void subcl_0D(Context& ctx, std::string_view contents);  // Connection request
+void subcl_28(Context& ctx, std::string_view contents);  // Original called number
+
+}  // namespace tarn::isup

@@ -78,6 +78,7 @@ unsigned digit(std::string_view m, std::size_t pos) {
 }
 
 // IndNetwork: the header with the typed text or the hex dump, and the service indicator.
+// The context holds this message's lines only, so there is nothing to empty first.
 void IndNetwork(Context& ctx) {
     ctx.line("");
     ctx.line(ctx.t(kHeader), ctx.title());

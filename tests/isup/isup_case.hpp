@@ -1,0 +1,83 @@
+// Helpers for the ISUP tests: the lines of a report, and one parameter decoder run with the
+// walk state set as the message walk sets it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/context.hpp"
+
+namespace tarn::isup::test {
+
+using Lines = std::vector<std::string>;
+using Decoder = void (*)(Context&, std::string_view);
+constexpr Lang En = Lang::English;
+constexpr Lang Ru = Lang::Russian;
+
+// The lines of a report without their CR LF; a line without CR LF, or with a lone CR or LF
+// inside, fails the test.
+inline Lines report_lines(std::string_view report) {
+    Lines lines;
+    while (!report.empty()) {
+        const std::size_t end = report.find("\r\n");
+        EXPECT_NE(end, std::string_view::npos) << "line without CR LF: " << report;
+        if (end == std::string_view::npos) break;
+        const std::string_view line = report.substr(0, end);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << "lone CR or LF in: " << line;
+        lines.emplace_back(line);
+        report.remove_prefix(end + 2);
+    }
+    return lines;
+}
+
+// One parameter. Code "": mandatory fixed (bSubcl_09/bSubcl_11 true, no length octet).
+// Length "": the length of the contents. `whole`: the lines are the whole report; otherwise
+// they must stand in the report in this order.
+struct ParamCase {
+    Decoder decode;
+    const char* ind;
+    const char* length;
+    const char* contents;
+    Lang lang;
+    Lines lines;
+    bool whole = true;
+    const char* message_type = "01";
+};
+constexpr bool kSome = false;
+
+inline void PrintTo(const ParamCase& c, std::ostream* os) {
+    *os << (*c.ind ? c.ind : "fixed") << " " << c.length << " " << c.contents
+        << (c.lang == En ? " en" : " ru");
+}
+
+inline void check(const ParamCase& c) {
+    Flags flags;
+    flags.bSubcl_09 = flags.bSubcl_11 = *c.ind == '\0';
+    Context ctx(c.lang, true, "", flags);
+    ctx.ind = c.ind;
+    ctx.message_type = c.message_type;
+    char own_length[20];
+    std::snprintf(own_length, sizeof own_length, "%02zX", std::strlen(c.contents) / 2);
+    if (*c.ind) ctx.dlina(*c.length ? c.length : own_length);
+    c.decode(ctx, c.contents);
+    const Lines lines = report_lines(ctx.take_screen());
+    if (c.whole) {
+        EXPECT_EQ(lines, c.lines);
+        return;
+    }
+    auto at = lines.begin();
+    for (const std::string& line : c.lines) {
+        at = std::find(at, lines.end(), line);
+        EXPECT_NE(at, lines.end()) << "missing: " << line;
+        if (at == lines.end()) return;
+    }
+}
+
+}  // namespace tarn::isup::test

@@ -1,0 +1,236 @@
+// ISUP parameter decoders run on their own: table edges, values ISUP-R does not use, address
+// signals, length checks and short contents, and a few whole parameters in Russian.
+#include <gtest/gtest.h>
+
+#include "isup/call_reference.hpp"
+#include "isup/cause.hpp"
+#include "isup/indicators.hpp"
+#include "isup/isup_case.hpp"
+#include "isup/numbers.hpp"
+#include "isup/params_28_2f.hpp"
+
+namespace tarn::isup::test {
+namespace {
+
+const std::string kMistake = " MISTAKE: Invalid element format";
+const std::string kOshibka = " ОШИБКА: недопустимый формат элемента";
+
+class IsupParam : public ::testing::TestWithParam<ParamCase> {};
+
+TEST_P(IsupParam, Lines) {
+    check(GetParam());
+}
+
+// clang-format off
+const ParamCase kIndicators[] = {
+    {subcl_06, "", "", "3F", Ru, {" Индикаторы типа соединения ",
+        " ......11 Индикатор спутника............ резерв", " ....11.. Инд.контроля целостности...... резерв",
+        " ...1.... Инд.уст-ва управления эхом.... исходящий полукомплект эхоканселлера включен",
+        " 001..... Резерв........................ "}},
+    {subcl_07, "", "", "BFF6", Ru, {" .....11. Инд.метода из конца-в-конец... не используется в ISUP-R",
+        " .....11. Индикатор метода SCCP......... не используется в ISUP-R"}, kSome},
+    {subcl_07, "", "", "60", En, {" Forward call indicators ", kMistake}},
+    {subcl_08, "08", "", "05", Ru, {" 00001000 Необязательный параметр....... Необязательные прямые индикаторы вызова",
+        " Необязательные прямые индикаторы вызова", " 00000001 Длина......................... 1 Dec",
+        " ......01 Индикатор ЗГП................. не используется", " .00001.. Резерв........................ ",
+        " 0....... Запрос информ. о подкл.линии.. не запрашивается"}},
+    {subcl_08, "08", "", "87", En, {" ......11 Closed user group call ind.... closed user group call, outgoing access not allowed",
+        " 1....... Connected line iden.req.ind... requested"}, kSome},
+    // Calling party's category: mandatory fixed (no length line), optional, table edges.
+    {subcl_09, "", "", "0A", En, {" Calling party's category",
+        " 00001010 Category...................... ordinary calling subscriber"}},
+    {subcl_09, "09", "", "0A", Ru, {" 00001001 Необязательный параметр....... Категория вызывающей стороны",
+        " Категория вызывающей стороны", " 00000001 Длина......................... 1 Dec",
+        " 00001010 Категория..................... обычный вызывающий абонент"}},
+    {subcl_09, "", "", "00", En, {" 00000000 Category...................... calling party's category unknown as this time"}, kSome},
+    {subcl_09, "", "", "0F", Ru, {" 00001111 Категория..................... таксофон"}, kSome},
+    {subcl_09, "", "", "F1", Ru, {" 11110001 Категория..................... полуавтоматический вызов 1 категории"}, kSome},
+    {subcl_09, "", "", "F7", Ru, {" 11110111 Категория..................... полуавтоматический вызов 4 категории"}, kSome},
+    {subcl_09, "", "", "FF", En, {" 11111111 Category...................... spare"}, kSome},
+    {subcl_09, "", "", "FF", Ru, {" 11111111 Категория..................... неизвестная категория"}, kSome},
+    {subcl_0E, "", "", "1E00", Ru, {" ......1. Индикатор удержания........... не используется в ISUP-R",
+        " ....1... Инд.запр.катег.вызывающ.стор.. не используется в ISUP-R"}, kSome},
+    {subcl_0F, "", "", "E6FF", Ru, {" ......10 Инд.ответа адреса вызывающ.ст. резерв",
+        " 1....... Инд.запрошенной информации.... не используется в ISUP-R", " 11111111 Резерв........................ "}, kSome},
+    {subcl_10, "", "", "FE", Ru, {" Индикаторы целостности",
+        " .......0 Индикатор целостности......... проверка целостности неудачна", " 1111111. Резерв........................ "}},
+    // Backward call indicators as an optional parameter: every field at its last value.
+    {subcl_11, "11", "", "FFFF", Ru, {" 00010001 Необязательный параметр....... Обратные индикаторы вызова",
+        " Обратные индикаторы вызова", " 00000010 Длина......................... 2 Dec",
+        " ......11 Индикатор оплаты.............. резерв", " ....11.. Инд.сост.вызываемого абонента. резерв",
+        " ..11.... Инд.кат.вызываемого абонента.. резерв",
+        " 11...... Инд.метода из конца-в-конец... не используется в ISUP-R",
+        " .......1 Индикатор взаимодействия...... используется взаимодействие",
+        " ......1. Инд.информ.из конца-в-конец... не используется в ISUP-R",
+        " .....1.. Индикатор использования ISDN.. ISUP используется на всем пути",
+        " ....1... Индикатор удержания........... не используется в ISUP-R",
+        " ...1.... Индикатор доступа ISDN........ оконечное устройство является устройством ISDN",
+        " ..1..... Инд.устройств эхоподавления... входящий полукомплект эхоканселлера включен",
+        " 11...... Инд.использования метода SCCP. не используется в ISUP-R"}},
+    {subcl_11, "11", "03", "1614", En, {" 00010001 Optional parameter............ Backward call indicators",
+        " Backward call indicators", " 00000011 Length........................ 3 Dec", kMistake}},
+    // one octet announced and present: the second octet's fields are not printed
+    {subcl_11, "11", "", "16", Ru, {" 00010001 Необязательный параметр....... Обратные индикаторы вызова",
+        " Обратные индикаторы вызова", " 00000001 Длина......................... 1 Dec", kOshibka}},
+    {subcl_01, "01", "", "ABCD", Ru, {" 00000001 Необязательный параметр....... Указатель вызова (национальное использование)",
+        " Указатель вызова (национальное использование)", " 00000010 Длина......................... 2 Dec",
+        " ******** Информационные элементы....... ABCD"}},
+    {subcl_02, "", "", "03", Ru, {" Требования к среде передачи", " 00000011 Требования.................... 3.1 kHz аудио"}},
+    {subcl_02, "", "", "", En, {" Transmission medium requirement (TMR)", kMistake}},
+    {subcl_02, "", "", "00", En, {" 00000000 Transmission medium .......... speech"}, kSome},
+    {subcl_02, "", "", "0A", En, {" 00001010 Transmission medium .......... 1920 kbit/s unrestricted"}, kSome},
+    {subcl_02, "", "", "0A", Ru, {" 00001010 Требования.................... не используется в ISUP-R"}, kSome},
+    {subcl_02, "", "", "0B", En, {" 00001011 Transmission medium .......... spare"}, kSome},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Indicators, IsupParam, ::testing::ValuesIn(kIndicators));
+
+// clang-format off
+// The Cause indicators header depends on the message type: 0C and 2F have no optional line.
+ParamCase cause(Lang lang, const char* type, const char* length, const char* contents, Lines lines, bool whole = true) {
+    return {subcl_12, "12", length, contents, lang, std::move(lines), whole, type};
+}
+const ParamCase kCause[] = {
+    cause(En, "0C", "", "8090", {" Cause indicators", " 00000010 Length........................ 2 Dec",
+        " ....0000 Location...................... user", " ...0.... Spare......................... ",
+        " .00..... Coding standard............... CCITT standardized coding as described below",
+        " 1....... Extension indicator........... last octet",
+        " .0010000 Cause value................... Normal call clearing", " 1....... Extension indicator........... last octet"}),
+    // Address complete: optional header; diagnostics run to the end past a last-octet bit
+    cause(Ru, "06", "", "0A9181FF", {" 00010010 Необязательный параметр....... Индикаторы причины",
+        " Индикаторы причины", " 00000100 Длина......................... 4 Dec",
+        " ....1010 Определение места............. пункт взаимодействия", " ...0.... Резерв........................ ",
+        " .00..... Стандарт кодирования.......... стандарт CCITT",
+        " 0....... Индикатор расширения.......... информация продолжается в следующем октете",
+        " .0010001 Значение причины.............. абонент занят", " 1....... Индикатор расширения.......... последний октет",
+        " .0000001 Диагностика................... индикатор CCBS", " 1....... Индикатор расширения.......... последний октет",
+        " .1111111 Диагностика................... индикатор CCBS", " 1....... Индикатор расширения.......... последний октет"}),
+    cause(En, "10", "", "EF8A00", {" 00010010 Optional parameter............ Cause indicators",
+        " ....1111 Location...................... reserved", " .0001010 Cause value................... reserved",
+        " .0000000 Diagnostic(s)................. not defined for this cause value"}, kSome),
+    cause(Ru, "2C", "", "B3FF00", {" 00010010 Необязательный параметр....... Индикаторы причины",
+        " .01..... Стандарт кодирования.......... стандарт ISO/IEC",
+        " .1111111 Значение причины.............. взаимодействие неспецифицировано"}, kSome),
+    // Confusion: cause 104 has a diagnostic name but no cause text
+    cause(Ru, "2F", "", "47E881", {" .1101000 Значение причины.............. не принадлежит ISUP-R",
+        " .0000001 Диагностика................... наименование параметра(ов), наименования сообщения"}, kSome),
+    cause(En, "0C", "03", "8090", {" Cause indicators", " 00000011 Length........................ 3 Dec", kMistake}),
+    cause(Ru, "0C", "", "", {" Индикаторы причины", " 00000000 Длина......................... 0 Dec", kOshibka}),
+    // one octet only: octet 1 is shown, no cause value line is built on missing bits
+    cause(En, "0C", "", "85", {" Cause indicators", " 00000001 Length........................ 1 Dec",
+        " ....0101 Location...................... private network serving the remote user",
+        " ...0.... Spare......................... ",
+        " .00..... Coding standard............... CCITT standardized coding as described below",
+        " 1....... Extension indicator........... last octet", kMistake}),
+    cause(Ru, "0C", "", "8080", {" .0000000 Значение причины.............. не принадлежит ISUP-R"}, kSome),
+    cause(En, "0C", "", "8081", {" .0000001 Cause value................... Unallocated (unassigned) number"}, kSome),
+    cause(En, "0C", "", "80EF", {" .1101111 Cause value................... Protocol error, unspecified"}, kSome),
+    cause(En, "0C", "", "80F0", {" .1110000 Cause value................... reserved"}, kSome),
+    cause(En, "0C", "", "80FF", {" .1111111 Cause value................... Interworking, unspecified"}, kSome),
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cause, IsupParam, ::testing::ValuesIn(kCause));
+
+// clang-format off
+const ParamCase kNumbers[] = {
+    // Called party number, odd: the filler 0 of the last octet is not a signal.
+    {subcl_04, "04", "", "8110214305", En, {" Called party number", " 00000101 Length........................ 5 Dec",
+        " .0000001 Nature of address indicator... subscriber number",
+        " 1....... Odd/even indicator............ odd number of address signals", " ....0000 Spare......................... ",
+        " .001.... Numbering plan indicator...... ISDN (Telephony) numbering plan (Recommendation E.164)",
+        " 0....... Internal network number ind... routing to internal network number allowed",
+        " ******** Address signal................ 12345"}},
+    // Contents longer than the length octet says, and a length too short for the indicators.
+    {subcl_04, "04", "06", "8110214305", En, {" Called party number", " 00000110 Length........................ 6 Dec", kMistake}},
+    {subcl_04, "04", "", "81", Ru, {" Номер вызываемого абонента", " 00000001 Длина......................... 1 Dec", kOshibka}},
+    // Subsequent number: one indicator octet; a single signal gives no address line.
+    {subcl_05, "05", "", "8010", En, {" Subsequent number", " 00000010 Length........................ 2 Dec",
+        " .0000000 Spare......................... ", " 1....... Odd/even indicator............ odd number of address signals"}},
+    {subcl_0C, "0C", "", "00F02143", Ru, {" 00001100 Необязательный параметр....... Номер перенаправления",
+        " Номер перенаправления", " 00000100 Длина......................... 4 Dec", " .0000000 Индикатор типа адреса......... резерв",
+        " 0....... Инд. четности/нечетности...... четное число адресных сигналов", " ....0000 Резерв........................ ",
+        " .111.... Индикатор плана нумерации..... не используется в ISUP-R",
+        " 1....... Инд. номера внутренней сети... доступ к номеру внутренней сети не разрешен",
+        " ******** Адресные сигналы.............. 1234"}},
+    // A Connection request cut short stops at the missing field.
+    {subcl_0D, "0D", "", "010203040506", Ru, {" 00001101 Необязательный параметр....... Запрос соединения",
+        " Запрос соединения", " 00000110 Длина......................... 6 Dec", " ******** Локальная ссылка.............. 010203 Hex",
+        " ******** Код пункта сигнализации....... 0405 Hex", " ******** Класс протокола............... 06 Hex", kOshibka}},
+    {subcl_0D, "0D", "", "01020304050607", En, {" ******** Credit........................ 07 Hex"}, kSome},
+    // Address signals: odd with filler F (no "S" left over), even ending in ST.
+    {subcl_04, "04", "", "81102143F5", Ru, {" ******** Адресные сигналы.............. 12345"}, kSome},
+    {subcl_0A, "0A", "", "831376FF", En, {" ******** Address signal................ 67ST"}, kSome},
+    {subcl_28, "28", "", "031021F3", En, {" ******** Address signal................ 123ST"}, kSome},
+    {subcl_05, "05", "", "0021F3", Ru, {" ******** Адресный сигнал............... 123ST"}, kSome},
+    {subcl_05, "05", "", "80214365F7", En, {" ******** Address signal................ 1234567"}, kSome},
+    // Table edges of the number indicators.
+    {subcl_04, "04", "", "0210", Ru, {" .0000010 Индикатор типа адреса......... не используется в ISUP-R"}, kSome},
+    {subcl_04, "04", "", "0410", En, {" .0000100 Nature of address indicator... international number"}, kSome},
+    {subcl_04, "04", "", "0030", En, {" .0000000 Nature of address indicator... spare",
+        " .011.... Numbering plan indicator...... Data numbering plan (Recommendation X.121)"}, kSome},
+    {subcl_04, "04", "", "01F0", Ru, {" .111.... Индикатор плана нумерации..... не применяется в ISUP-R",
+        " 1....... Инд.внутреннего номера сети... маршрутизация по внутреннему номеру не разрешена"}, kSome},
+    {subcl_0A, "0A", "", "0110", Ru, {" .0000001 Индикатор типа адреса......... не используется в ISUP-R",
+        " ......00 Инд.контроля номера абонента.. не используется в ISUP-R"}, kSome},
+    {subcl_0A, "0A", "", "7F1D", En, {" .1111111 Nature of address indicator... spare",
+        " ......01 Screening indicator........... user provided, verified and passed",
+        " ....11.. Address present.restrict.ind.. spare"}, kSome},
+    {subcl_0A, "0A", "", "0389", Ru, {" ....10.. Инд.огранич.представл.номера.. не используется в ISUP-R",
+        " .000.... Индикатор плана нумерации..... не используется в ISUP-R",
+        " 1....... Индикатор полноты номера...... не используется в ISUP-R"}, kSome},
+    {subcl_0B, "0B", "", "0210", En, {" .0000010 Nature of address indicator... unknown"}, kSome},
+    {subcl_0B, "0B", "", "0560", Ru, {" .110.... Индикатор плана нумерации..... не используется в ISUP-R"}, kSome},
+    {subcl_0C, "0C", "", "0110", En, {" 0....... Internal network number ind... routing to internal network number allowed "}, kSome},
+    {subcl_28, "28", "", "0508", Ru, {" .0000101 Индикатор типа адреса......... пропущен",
+        " ....10.. Инд.огранич.представл.номера.. не используется в ISUP-R"}, kSome},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Numbers, IsupParam, ::testing::ValuesIn(kNumbers));
+
+// clang-format off
+const ParamCase kParams28To2F[] = {
+    {subcl_29, "29", "", "01", Ru, {" 00101001 Необязательный параметр....... Необязательные обратные индикаторы вызова",
+        " Необязательные обратные индикаторы вызова", " 00000001 Длина......................... 1 Dec",
+        " .......1 Инд.внутриполосной информации. внутриполосная информация доступна",
+        " ......0. Инд.возможного перенаправл.... нет индикации", " .....0.. Резерв........................ ",
+        " ....0... Инд.пользователя MLLP......... нет индикации", " 0000.... Резерв........................ "}},
+    // A one-octet parameter without its octet, and contents longer than the length octet says.
+    {subcl_29, "29", "", "", En, {" 00101001 Optional parameter............ Optional backward call indicators",
+        " Optional backward call indicators", " 00000000 Length........................ 0 Dec", kMistake}},
+    {subcl_2A, "2A", "01", "0A0B", Ru, {" 00101010 Необязательный параметр....... Индикаторы от пользователя к пользователю",
+        " Индикаторы от пользователя к пользователю", " 00000001 Длина......................... 1 Dec", kOshibka}},
+    {subcl_29, "29", "", "FB", En, {" ......1. Call diversion may occur ind.. call diversion may occur",
+        " .....0.. Simple segmentation ind....... no additional information will be sent",
+        " ....1... MLLP user indicator........... MLLP user"}, kSome},
+    {subcl_2A, "2A", "", "0A", En, {" .......0 User-to-user indicator........ request",
+        " .....01. Service1...................... spare", " .00..... Service3...................... no information"}, kSome},
+    {subcl_2A, "2A", "", "1C", En, {" .....10. Service1...................... request, not essential",
+        " ...11... Service2...................... request, essential"}, kSome},
+    {subcl_2A, "2A", "", "97", Ru, {" .......1 Инд.пользователь-пользователь. ответ",
+        " .....11. Услуга1....................... резерв", " ...10... Услуга2....................... обеспечена",
+        " 1....... Индикатор сброса от сети...... информация от Пользователя к Пользователю сброшена сетью"}, kSome},
+    {subcl_2C, "2C", "", "60E9", En, {" .1100000 Notification indicator........ call is a waiting call",
+        " 0....... Extension indicator........... information continues in the next octet",
+        " .1101001 Notification indicator........ call transfer, alerting",
+        " 1....... Extension indicator........... last octet"}, kSome},
+    {subcl_2C, "2C", "", "80", Ru, {" .0000000 Индикатор уведомления......... не используется в ISUP-R"}, kSome},
+    {subcl_2C, "2C", "", "85", En, {" .0000101 Notification indicator........ not used"}, kSome},
+    {subcl_2C, "2C", "", "FB", Ru, {" .1111011 Индикатор уведомления......... вызов отведен"}, kSome},
+    {subcl_2C, "2C", "", "FF", En, {" .1111111 Notification indicator........ not used"}, kSome},
+    {subcl_2B, "2B", "", "1234", Ru, {" 00101011 Необязательный параметр....... Код пункта исходящего МЦК",
+        " Код пункта исходящего МЦК", " 00000010 Длина......................... 2 Dec",
+        " ******** Информационные элементы....... 1234 Hex"}},
+    {subcl_2E, "2E", "", "01", Ru, {" 00101110 Необязательный параметр....... Информация о доставке в доступ",
+        " Информация о доставке в доступ", " 00000001 Длина......................... 1 Dec",
+        " .......1 Индикатор доставки в доступ... сообщение ЗАПРОС СОЕДИНЕНИЯ не сформировано",
+        " 0000000. Резерв........................ "}},
+    {subcl_2E, "2E", "", "FE", En, {" .......0 Access delivery indicator..... set-up message generated"}, kSome},
+    {subcl_2F, "2F", "03", "ABCD", En, {" 00101111 Optional parameter............ Network specific facility (national use)",
+        " Network specific facility (national use)", " 00000011 Length........................ 3 Dec", kMistake}},
+    {subcl_2F, "2F", "", "ABCD", Ru, {" ******** Информационные элементы....... ABCD Hex"}, kSome},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Params28To2F, IsupParam, ::testing::ValuesIn(kParams28To2F));
+
+}  // namespace
+}  // namespace tarn::isup::test

@@ -1,232 +1,364 @@
-// DSS1 message frame and message rules.
+// DSS1 frame, message rules (through a probe decoder) and Bearer capability: one table.
 #include "dss1/dss1.hpp"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <array>
 #include <string>
 #include <vector>
 
-#include "dss1/report_lines.hpp"
-#include "report/context.hpp"
+#include "dss1/bearer_capability.hpp"
 #include "run/run.hpp"
 
 namespace tarn::dss1 {
 namespace {
 
-// clang-format off
 using Lines = std::vector<std::string>;
 
-Lines single(Lang lang, std::string box) {
+// The lines of `report`; every line must end with CR LF, and no CR or LF stand elsewhere.
+Lines lines_of(std::string_view report) {
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = report.find("\r\n", start)) != std::string_view::npos; start = end + 2) {
+        lines.emplace_back(report.substr(start, end - start));
+        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos) << report;
+    }
+    EXPECT_EQ(start, report.size()) << report;
+    return lines;
+}
+
+// The lines from index `first` to the end; a marker line when there are fewer lines.
+Lines from(const Lines& lines, std::size_t first) {
+    if (first > lines.size()) return {"(only " + std::to_string(lines.size()) + " lines)"};
+    return Lines(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end());
+}
+
+// Writes identifier, contents and the element's presence flag: M true, O false (H: bHigh).
+void probe(Context& ctx, std::string_view contents) {
+    const Flags& f = ctx.flags;
+    std::string flag;
+    if (ctx.ind == "08") flag = f.bCAUSE ? " M" : " O";
+    if (ctx.ind == "18") flag = f.bChannel ? " M" : " O";
+    if (ctx.ind == "1E") flag = f.bProgress ? " M" : " O";
+    if (ctx.ind == "7E") flag = f.bUser ? " M" : " O";
+    if (ctx.ind == "7D") flag = f.bHigh ? " H" : "";
+    ctx.line(ctx.ind, " ", contents, flag);
+}
+
+// The probe stands for every identifier; Congestion level (Bx) is looked up as B0.
+const auto kProbes = [] {
+    std::array<ElementEntry, 256> table{};
+    for (unsigned id = 0; id < table.size(); ++id) table[id] = {id, probe};
+    return table;
+}();
+
+// The lines after the type line of 080101 + `rest` through the probes. The flags the rules
+// set before each call start true; after the message the end-check flags must be false.
+Lines probed(Lang lang, const std::string& rest, Flags& flags) {
+    flags.bCAUSE = flags.bChannel = flags.bUser = true;
+    flags.bHigh = false;
+    Context ctx(lang, true, "080101" + rest, flags);
+    DEC_DSS(ctx, "080101" + rest, kProbes);
+    EXPECT_FALSE(flags.bProgress || flags.bRestart || !flags.bHigh) << rest;
+    return from(lines_of(ctx.screen()), 9);
+}
+
+enum class Mode {
+    Single,  // a message typed in single-message mode
+    Multi,   // a message of a multi-message run
+    Probes,  // 080101 + input, with the probe decoder
+    Body,    // Bearer capability contents, from octet 3 on
+};
+
+Lines decode(Mode mode, Lang lang, std::string input) {
     Session s;
     s.settings.lang = lang;
-    return test::lines_of(decode_single(s, box).report);
+    Flags flags;
+    Context ctx(lang, true, "", flags);
+    if (mode == Mode::Single) return lines_of(decode_single(s, input).report);
+    if (mode == Mode::Multi) return lines_of(decode_message(s, input));
+    if (mode == Mode::Probes) return probed(lang, input, flags);
+    BEARER_CAPABILITY_body(ctx, input);
+    return lines_of(ctx.screen());
 }
 
-// The frame of a message typed as `typed` with the basic-rate call reference 01.
-Lines frame_en(const std::string& typed) {
-    return {"",
-            " MESSAGE EDSS1 (ETS 300 102-1): " + typed,
-            " 00001000 Protocol Discriminator........ Q.931",
-            " 0000.... Spare......................... ",
-            " ....0001 Length of call reference...... 1 Dec",
-            " Call reference ",
-            " .0000001 Call reference value.......... basic rate access",
-            " 0....... Flag.......................... the message is sent from the side that originates the call reference"};
-}
-Lines frame_ru(const std::string& typed) {
-    return {"",
-            " СООБЩЕНИЕ EDSS1 (ETS 300 102-1): " + typed,
-            " 00001000 Дискриминатор протокола....... Q.931",
-            " 0000.... Резерв........................ ",
-            " ....0001 Длина метки соединения........ 1 Dec",
-            " Метка соединения",
-            " .0000001 Значение метки соединения..... базовый доступ",
-            " 0....... Флаг.......................... метка назначена исходящей стороной звена данных"};
-}
-Lines plus(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// --- frame ---
-
-TEST(Dss1Frame, SetupAcknowledgeEnglish) {
-    EXPECT_EQ(single(Lang::English, "0801010D"),
-              plus(frame_en("0801010D"), {" 00001101 Message Type.................. SETUP ACKNOWLEDGE"}));
-}
-
-TEST(Dss1Frame, SetupAcknowledgeRussianAsTyped) {
-    EXPECT_EQ(single(Lang::Russian, "  08 01 01 0d  "),
-              plus(frame_ru("08 01 01 0d"), {" 00001101 Тип сообщения................. ЗАПРОС ПРИНЯТ"}));
-}
-
-TEST(Dss1Frame, MultiModeRussianPrimaryRate) {
-    Session s;
-    s.settings.lang = Lang::Russian;
-    EXPECT_EQ(test::lines_of(decode_message(s, "0802800145FFFFFF")),
-              (Lines{"",
-                     " СООБЩЕНИЕ EDSS1 (ETS 300 102-1):  0802800145FFFFFF ",
-                     " 00001000 Дискриминатор протокола....... Q.931 - управление соединениями ISDN в режиме коммутации каналов",
-                     " 0000.... Резерв........................ ",
-                     " ....0010 Длина метки соединения........ 2 Dec",
-                     " Метка соединения",
-                     " .0000000 Значение метки соединения..... первичный доступ",
-                     " 1....... Флаг.......................... метка назначена удаленной стороной звена данных",
-                     " 00000001 Значение метки соединения..... ",
-                     " 01000101 Тип сообщения................. РАЗЪЕДИНИТЬ",
-                     " ОШИБКА: отсутствует обязательный элемент"}));
-}
-
-TEST(Dss1Frame, MultiModeEnglish) {
-    Session s;
-    s.settings.lang = Lang::English;
-    decode_multi(s, "  0801815A34018000  \r\n");
-    const Lines lines = test::lines_of(s.txtBuffer);
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[1], " MESSAGE EDSS1 (ETS 300 102-1):  0801815A34018000 ");
-    EXPECT_EQ(lines[2], " 00001000 Protocol Discriminator........ Q.931");
-    EXPECT_EQ(lines[7], " 1....... Flag.......................... the message is sent to the side that originates the call reference");
-    EXPECT_EQ(lines[8], " 01011010 Message Type.................. RELEASE COMPLETE");
-}
-
-TEST(Dss1Frame, PrimaryRateEnglish) {
-    const Lines lines = single(Lang::English, "08028A7F5A");
-    EXPECT_EQ(Lines(lines.begin() + 4, lines.end()),
-              (Lines{" ....0010 Length of call reference...... 2 Dec",
-                     " Call reference",
-                     " .0001010 Call reference value.......... primary rate access",
-                     " 1....... Flag.......................... the message is sent to the side that originates the call reference",
-                     " 01111111 Call reference value.......... ",
-                     " 01011010 Message Type.................. RELEASE COMPLETE"}));
-}
-
-TEST(Dss1Frame, InvalidCallReferenceLengths) {
-    EXPECT_EQ(single(Lang::English, "08004D"),
-              (Lines{"",
-                     " MESSAGE EDSS1 (ETS 300 102-1): 08004D",
-                     " 00001000 Protocol Discriminator........ Q.931",
-                     " 0000.... Spare......................... ",
-                     " ....0000 MISTAKE: invalid length....... 0",
-                     " 01001101 Message Type.................. RELEASE"}));
-    EXPECT_EQ(single(Lang::Russian, "08F30102035A"),
-              (Lines{"",
-                     " СООБЩЕНИЕ EDSS1 (ETS 300 102-1): 08F30102035A",
-                     " 00001000 Дискриминатор протокола....... Q.931",
-                     " 1111.... Резерв........................ ",
-                     " ....0011 ОШИБКА: неправильная длина.... 3",
-                     " 01011010 Тип сообщения................. РЕСУРСЫ ОСВОБОЖДЕНЫ"}));
-}
-
-TEST(Dss1Frame, ShortMessagesAndUnknownType) {
-    const Lines head = {"", " MESSAGE EDSS1 (ETS 300 102-1): 080",
-                        " 00001000 Protocol Discriminator........ Q.931"};
-    EXPECT_EQ(single(Lang::English, "080"), head);
-    EXPECT_EQ(single(Lang::English, "08").size(), 3u);
-    // The call reference value is incomplete: the report ends after the length line.
-    EXPECT_EQ(single(Lang::English, "08010").size(), 5u);
-    EXPECT_EQ(single(Lang::English, "0802800").size(), 5u);
-    EXPECT_EQ(single(Lang::English, "080F0102").back(), " ....1111 MISTAKE: invalid length....... 15");
-    // No message type, or one outside the table: the report ends with the call reference.
-    EXPECT_EQ(single(Lang::English, "080101"), frame_en("080101"));
-    EXPECT_EQ(single(Lang::English, "08010199"), frame_en("08010199"));
-    EXPECT_EQ(single(Lang::English, "0801010"), frame_en("0801010"));
-}
-
-struct TypeName {
-    const char* code;
-    const char* bits;
-    const char* en;
-    const char* ru;
-};
-
-const TypeName kTypeNames[] = {
-    {"01", "00000001", " ALERTING", " ПЕРЕДАЧА ВЫЗЫВНОГО СИГНАЛА"},
-    {"02", "00000010", " CALL PROCEEDING", " УСТАНОВЛЕНИЕ СОЕДИНЕНИЯ"},
-    {"03", "00000011", " PROGRESS", " РАЗВИТИЕ"},
-    {"05", "00000101", " SETUP", " ЗАПРОС СОЕДИНЕНИЯ"},
-    {"07", "00000111", " CONNECT", " СОЕДИНЕНИЕ (ответ)"},
-    {"0D", "00001101", " SETUP ACKNOWLEDGE", " ЗАПРОС ПРИНЯТ"},
-    {"0F", "00001111", " CONNECT ACKNOWLEDGE", " ПОДТВЕРЖДЕНИЕ ОТВЕТА"},
-    {"20", "00100000", " USER INFORMATION", " ИНФОРМАЦИЯ ПОЛЬЗОВАТЕЛЯ"},
-    {"21", "00100001", " SUSPEND REJECT", " ОТКАЗ ПРЕРЫВАНИЯ СОЕДИНЕНИЯ"},
-    {"22", "00100010", " RESUME REJECT", " ОТКАЗ ВОЗОБНОВЛЕНИЯ СОЕДИНЕНИЯ"},
-    {"25", "00100101", " SUSPEND", " ПРЕРЫВАНИЕ СОЕДИНЕНИЯ"},
-    {"26", "00100110", " RESUME", " ВОЗОБНОВЛЕНИЕ СОЕДИНЕНИЯ"},
-    {"2D", "00101101", " SUSPEND ACKNOWLEDGE", " ПОДТВЕРЖДЕНИЕ ПРЕРЫВАНИЯ СОЕДИНЕНИЯ"},
-    {"2E", "00101110", " RESUME ACKNOWLEDGE", " ПОДТВЕРЖДЕНИЕ ВОЗОБНОВЛЕНИЯ СОЕДИНЕНИЯ"},
-    {"45", "01000101", " DISCONNECT", " РАЗЪЕДИНИТЬ"},
-    {"46", "01000110", " RESTART", " РЕСТАРТ"},
-    {"4D", "01001101", " RELEASE", " ОСВОБОДИТЬ РЕСУРСЫ"},
-    {"4E", "01001110", " RESTART ACKNOWLEDGE", " ПОДТВЕРЖДЕНИЕ РЕСТАРТА"},
-    {"5A", "01011010", " RELEASE COMPLETE", " РЕСУРСЫ ОСВОБОЖДЕНЫ"},
-    {"60", "01100000", " SEGMENT", " СЕГМЕНТ"},
-    {"62", "01100010", " FACILITY", " ДОПОЛНИТЕЛЬНАЯ УСЛУГА"},
-    {"6E", "01101110", " NOTIFY", " УВЕДОМЛЕНИЕ"},
-    {"75", "01110101", " STATUS ENQUIRY", " ЗАПРОС СТАТУСА"},
-    {"79", "01111001", " CONGESTION CONTROL", " УПРАВЛЕНИЕ ПРИ ПЕРЕГРУЗКЕ"},
-    {"7B", "01111011", " INFORMATION", " ИНФОРМАЦИЯ"},
-    {"7D", "01111101", " STATUS", " СТАТУС"},
-};
-
-TEST(Dss1Frame, MessageTypeNames) {
-    for (const TypeName& type : kTypeNames) {
-        const std::string box = std::string("080101") + type.code;
-        EXPECT_EQ(single(Lang::English, box).at(8), std::string(" ") + type.bits + " Message Type.................." + type.en);
-        EXPECT_EQ(single(Lang::Russian, box).at(8), std::string(" ") + type.bits + " Тип сообщения................." + type.ru);
-    }
-}
-
-// --- message rules with the real decoders: lines that the rules write themselves ---
-
-struct RuleLine {
+// A row: the lines of the report of `input` from index `first` to the end.
+struct Row {
     const char* name;
-    const char* box;  // after the frame 080101
-    const char* en;   // the lines after the message type line
-    const char* ru;
+    const char* input;
+    Lang lang;
+    std::size_t first;
+    Lines lines;
+    Mode mode = Mode::Single;
 };
 
-const RuleLine kRuleLines[] = {
-    {"SetupWithoutBearer", "0570028031", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"DisconnectWithoutCause", "45", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"SuspendRejectWithoutCause", "212801", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"ResumeAcknowledgeWithoutChannel", "2E", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"StatusWithoutCause", "7D140101", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"NotifyWithoutIndicator", "6E280141", " MISTAKE: mandatory element not present", " ОШИБКА: отсутствует обязательный элемент"},
-    {"CongestionWithoutLevel", "7908028090", " MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"},
-    {"ProgressWithoutIndicator", "033401800002",
-     " MISTAKE: Progress indicator - mandatory element not present",
-     " ОШИБКА: Индикатор изменения - отсутствует обязательный элемент"},
-    {"UserInformationWithoutUserUser", "20",
-     " MISTAKE: User to user information - mandatory element not present",
-     " ОШИБКА: Информация от пользователя к пользователю - отсутствует обязательный элемент"},
-    {"RestartWithoutIndicator", "46FF",
-     " MISTAKE: Restart indicator - mandatory element not present",
-     " ОШИБКА: Индикатор рестарта - отсутствует обязательный элемент"},
-    {"RestartAcknowledgeWithoutIndicator", "4E",
-     " MISTAKE: Restart indicator - mandatory element not present",
-     " ОШИБКА: Индикатор рестарта - отсутствует обязательный элемент"},
-    {"Segment", "60040280901C0100", " See ETS 300 102-1 (Annex K)", " См. ETS 300 102-1 (Annex K)"},
-    {"Facility", "621C0100", " This message is defined in ETSI T/S 46-32B", " Это сообщение сформировано в ETSI T/S 46-32B"},
-};
-
-void PrintTo(const RuleLine& r, std::ostream* os) { *os << r.name; }
-
-class Dss1RuleLines : public testing::TestWithParam<RuleLine> {};
-
-TEST_P(Dss1RuleLines, BothLanguages) {
-    const std::string box = std::string("080101") + GetParam().box;
-    const Lines en = single(Lang::English, box);
-    const Lines ru = single(Lang::Russian, box);
-    EXPECT_EQ(Lines(en.begin() + 9, en.end()), Lines{GetParam().en});
-    EXPECT_EQ(Lines(ru.begin() + 9, ru.end()), Lines{GetParam().ru});
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
 }
+
+// clang-format off
+const std::string kContEn = " 0....... Extension..................... information continues in the next octet";
+const std::string kNoExtEn = " 1....... Extension..................... no extension";
+const std::string kNoExtRu = " 1....... Расширение.................... нет расширения";
+
+const Lines kSpeechEn = {
+    " 3 octet",
+    " ..." "00000" " Inform. transfer capability... " "speech",
+    " ." "00" "..... Coding standard............... " "CCITT standardized coding as described below",
+    kNoExtEn,
+    " 4 octet",
+    " ..." "10000" " Information transfer rate..... " "64 kbits/s",
+    " ." "00" "..... Transfer mode................. " "circuit mode",
+    kNoExtEn,
+    " 5 octet",
+    " ..." "00011" " User inform.layer 1 protocol.. " "Recommendation G.711 A-law",
+    " ." "01" "..... Layer 1 identification........ " "01",
+    kNoExtEn,
+};
+const Lines kSpeechRu = {
+    " 3 октет",
+    " ..." "00000" " Возможн.пересылки информации.. " "речь",
+    " ." "00" "..... Стандартное кодирования....... " "стандарт кодирования CCITT",
+    kNoExtRu,
+    " 4 октет",
+    " ..." "10000" " Скорость передачи информации.. " "64 кБит/с",
+    " ." "00" "..... Режим передачи................ " "режим каналов",
+    kNoExtRu,
+    " 5 октет",
+    " ..." "00011" " Протокол инф.польз. 1 уровня.. " "Рекомендация G.711 A-закон",
+    " ." "01" "..... Идентификатор 1 уровня........ " "01",
+    kNoExtRu,
+};
+
+// 88 90 21 48 42 3B D1 C2 E2: unrestricted digital, V.110 with octets 5 to 5d, layers 2, 3.
+const Lines kV110En = {
+    " 3 octet",
+    " ..." "01000" " Inform. transfer capability... " "unrestricted digital information",
+    " ." "00" "..... Coding standard............... " "CCITT standardized coding as described below",
+    kNoExtEn,
+    " 4 octet",
+    " ..." "10000" " Information transfer rate..... " "64 kbits/s",
+    " ." "00" "..... Transfer mode................. " "circuit mode",
+    kNoExtEn,
+    " 5 octet",
+    " ..." "00001" " User inform.layer 1 protocol.. " "CCITT standardized rate adaption V.110/X.30.",
+    " ." "01" "..... Layer 1 identification........ " "01",
+    kContEn,
+    " 5a octet",
+    " ..." "01000" " User rate..................... " "9.6 kbit/s Recommendation V.6 and X.1",
+    " .." "0" "..... Negotiation................... " "in-band negotiation not possible",
+    " ." "1" "...... Synchronous/asynchronous...... " "asynchronous",
+    kContEn,
+    " 5b octet",
+    " ......." "0" " Spare......................... ",
+    " ......" "1" ". Flow control on reception..... " "can accept data with flow control mechanism",
+    " ....." "0" ".. Flow control on transmission.. " "not required to send data with flow control mechanism",
+    " ...." "0" "... Netw.Ind.Clock on reception... " "cannot accept data with Network Independent Clock",
+    " ..." "0" ".... Netw.Ind.Clock on Transmiss... " "not required to send data with Network Independent Clock",
+    " ." "10" "..... Intermediate rate............. " "16 kbit/s",
+    kContEn,
+    " 5c octet",
+    " ....." "011" " Parity information............ " "none",
+    " ..." "11" "... Number of data bits........... " "8 bits",
+    " ." "01" "..... Number of stop bits........... " "1 bit",
+    kContEn,
+    " 5d octet",
+    " .." "010001" " Modem type.................... " "V.21",
+    " ." "1" "...... Duplex mode................... " "full duplex",
+    kNoExtEn,
+    " 6 octet",
+    " ..." "00010" " User inform.layer 2 protocol.. " "Recommendation Q.921(I.441)",
+    " ." "10" "..... Layer 2 identificator......... " "10",
+    kNoExtEn,
+    " 7 octet",
+    " ..." "00010" " User inform.layer 3 protocol.. " "Recommendation Q.931(I.451)",
+    " ." "11" " Layer 3 identificator......... " "11",
+    kNoExtEn,
+};
+const Row kRows[] = {
+    // Frame.
+    {"BasicRateAsTyped", "  08 01 01 0d  ", Lang::English, 0, {"",
+        " MESSAGE EDSS1 (ETS 300 102-1): 08 01 01 0d",
+        " 00001000 Protocol Discriminator........ Q.931",
+        " 0000.... Spare......................... ",
+        " ....0001 Length of call reference...... 1 Dec",
+        " Call reference ",
+        " .0000001 Call reference value.......... basic rate access",
+        " 0....... Flag.......................... the message is sent from the side that originates the call reference",
+        " 00001101 Message Type.................. SETUP ACKNOWLEDGE"}},
+    {"BasicRateRussianFirstType", "08010101", Lang::Russian, 5, {
+        " Метка соединения",
+        " .0000001 Значение метки соединения..... базовый доступ",
+        " 0....... Флаг.......................... метка назначена исходящей стороной звена данных",
+        " 00000001 Тип сообщения................. ПЕРЕДАЧА ВЫЗЫВНОГО СИГНАЛА"}},
+    {"PrimaryRate", "08028A7F5A", Lang::English, 5, {
+        " Call reference",
+        " .0001010 Call reference value.......... primary rate access",
+        " 1....... Flag.......................... the message is sent to the side that originates the call reference",
+        " 01111111 Call reference value.......... ",
+        " 01011010 Message Type.................. RELEASE COMPLETE"}},
+    // Short messages: nothing after the discriminator, or the length line (half a reference).
+    {"ThreeDigits", "080", Lang::English, 3, {}},
+    {"HalfBasicReference", "08010", Lang::English, 5, {}},
+    // Call reference lengths other than 1 or 2: no call reference lines.
+    {"ReferenceLength0", "08004D", Lang::English, 4, {
+        " ....0000 MISTAKE: invalid length....... 0",
+        " 01001101 Message Type.................. RELEASE"}},
+    {"ReferenceLength3", "08F30102035A", Lang::Russian, 3, {
+        " 1111.... Резерв........................ ",
+        " ....0011 ОШИБКА: неправильная длина.... 3",
+        " 01011010 Тип сообщения................. РЕСУРСЫ ОСВОБОЖДЕНЫ"}},
+    {"ReferenceLength15", "080F0102", Lang::English, 4, {" ....1111 MISTAKE: invalid length....... 15"}},
+    // No message type, or one outside the table: no message type line.
+    {"NoType", "080101", Lang::English, 8, {}},
+    {"UnknownType", "08010199", Lang::English, 8, {}},
+    // The last message type of the table.
+    {"LastType", "0801017D", Lang::English, 8, {
+        " 01111101 Message Type.................. STATUS", " MISTAKE: mandatory element is absent"}},
+    // Multi-message mode: the hex dump as title, the long Russian discriminator value.
+    {"MultiModeRussianPrimaryRate", "0802800145FFFFFF", Lang::Russian, 1, {
+        " СООБЩЕНИЕ EDSS1 (ETS 300 102-1):  0802800145FFFFFF ",
+        " 00001000 Дискриминатор протокола....... Q.931 - управление соединениями ISDN в режиме коммутации каналов",
+        " 0000.... Резерв........................ ",
+        " ....0010 Длина метки соединения........ 2 Dec",
+        " Метка соединения",
+        " .0000000 Значение метки соединения..... первичный доступ",
+        " 1....... Флаг.......................... метка назначена удаленной стороной звена данных",
+        " 00000001 Значение метки соединения..... ",
+        " 01000101 Тип сообщения................. РАЗЪЕДИНИТЬ",
+        " ОШИБКА: отсутствует обязательный элемент"}, Mode::Multi},
+    // Message rules: the elements each type hands on, with their presence flags.
+    {"Setup", "05" "A1" "04028090" "04028890" "340180" "180189" "1C0100" "1E028088" "200100" "280141" "2C0131"
+              "6C020031" "6D0180" "70028031" "710180" "780100" "7C028890" "7D029181" "7E020441"
+              "08028090" "270100" "A1", Lang::English, 0,
+     {"A1 A1", "04 8090", "18 89 O", "1C 00", "1E 8088 O", "20 00", "28 41", "2C 31", "6C 0031", "6D 80",
+      "70 8031", "71 80", "78 00", "7C 8890", "7D 9181 H", "7E 0441 O", "A1 A1"}, Mode::Probes},
+    {"Progress", "03" "0802809018018A" "1E028088" "280141" "7E020441", Lang::English, 0,
+     {"08 8090 O", "1E 8088 M", "28 41", "7E 0441 O"}, Mode::Probes},
+    {"CongestionControl", "79" "B1" "08028090" "280141" "180189", Lang::English, 0, {"B1 B1", "08 8090 O", "28 41"}, Mode::Probes},
+    {"Status", "7D" "08028090" "14010A" "280141" "08028091", Lang::English, 0, {"08 8090 M", "14 0A", "28 41"}, Mode::Probes},
+    // The rules' own lines.
+    {"SetupCalledNumberFirst", "05" "70028031" "04028090", Lang::English, 0, {" MISTAKE: mandatory element is absent"}, Mode::Probes},
+    {"NotifyWithoutIndicator", "6E" "280141", Lang::English, 0, {" MISTAKE: mandatory element not present"}, Mode::Probes},
+    {"NotifyWithoutIndicatorRu", "6E" "280141", Lang::Russian, 0, {" ОШИБКА: отсутствует обязательный элемент"}, Mode::Probes},
+    {"ProgressWithoutIndicatorRu", "03", Lang::Russian, 0, {" ОШИБКА: Индикатор изменения - отсутствует обязательный элемент"}, Mode::Probes},
+    {"UserInformationMoreDataOnly", "20" "A0", Lang::English, 0,
+     {"A0 A0", " MISTAKE: User to user information - mandatory element not present"}, Mode::Probes},
+    {"UserInformationMoreDataOnlyRu", "20" "A0", Lang::Russian, 1,
+     {" ОШИБКА: Информация от пользователя к пользователю - отсутствует обязательный элемент"}, Mode::Probes},
+    {"RestartAcknowledgeWithoutIndicator", "4E" "180189", Lang::English, 0,
+     {"18 89 O", " MISTAKE: Restart indicator - mandatory element not present"}, Mode::Probes},
+    {"RestartAcknowledgeWithoutIndicatorRu", "4E", Lang::Russian, 0, {" ОШИБКА: Индикатор рестарта - отсутствует обязательный элемент"}, Mode::Probes},
+    {"Segment", "60" "280141", Lang::English, 0, {" See ETS 300 102-1 (Annex K)"}, Mode::Probes},
+    {"SegmentRu", "60", Lang::Russian, 0, {" См. ETS 300 102-1 (Annex K)"}, Mode::Probes},
+    {"Facility", "62" "1C0100", Lang::English, 0, {" This message is defined in ETSI T/S 46-32B"}, Mode::Probes},
+    {"FacilityRu", "62", Lang::Russian, 0, {" Это сообщение сформировано в ETSI T/S 46-32B"}, Mode::Probes},
+    // Edges of the walk.
+    {"FillerEndsWalk", "01" "280141" "FF" "280142", Lang::English, 0, {"28 41"}, Mode::Probes},
+    {"SingleDigitLeft", "01" "280141" "F", Lang::English, 0, {"28 41"}, Mode::Probes},
+    {"ShiftReadWithLength", "01" "9601" "28" "280141", Lang::English, 0, {"28 41"}, Mode::Probes},
+    {"TruncatedElement", "01" "28054142", Lang::English, 0, {"28 4142"}, Mode::Probes},
+    {"ProgressWithoutIndicatorLengthMissing", "03" "280141" "1E", Lang::English, 0,
+     {"28 41", " MISTAKE: Progress indicator - mandatory element not present"}, Mode::Probes},
+    {"FixedElementWithoutLength", "45" "08", Lang::English, 0, {}, Mode::Probes},
+    // Bearer capability in a SETUP: the preamble (always mandatory), the length check.
+    {"SpeechInSetup", "08010105 04038090A3", Lang::English, 12, kSpeechEn},
+    {"SpeechInSetupRussian", "08010105 04038090A3", Lang::Russian, 12, kSpeechRu},
+    {"LengthMistake", "08010105 0405 8090A3", Lang::English, 9, {
+        " 00000100 Mandatory parameter........... Bearer capability",
+        " Bearer capability",
+        " 00000101 Length........................ 5 Dec",
+        " MISTAKE: Invalid element format"}},
+    // The octets alone, as an ISUP parameter carries them.
+    {"UnrestrictedDigital", "8890", Lang::English, 0, Lines(kV110En.begin(), kV110En.begin() + 8), Mode::Body},
+    {"V110WithLayers2And3", "88902148423BD1C2E2", Lang::English, 0, kV110En, Mode::Body},
+    // V.110 octet 5b in Russian: the text for flow control on reception = 1 is ours.
+    {"V110Octet5bRussian", "88902148C2", Lang::Russian, 17, {
+        " 5b октет",
+        " ......." "0" " Резерв........................ ",
+        " ......" "1" ". Управление ходом приема....... " "могут приниматься данные с помощью механизма управления ходом",
+        " ....." "0" ".. Управление ходом передачи..... " "не требуется посылать данные с помощью механизма управления ходом",
+        " ...." "0" "... NIC при приеме (Rx)........... " "нет возможности принимать данные с независимой синхронизацией коммутационного поля",
+        " ..." "0" ".... NIC при передаче (Tx)......... " "не требуется посылать данные с независимой синхронизацией коммутационного поля",
+        " ." "10" "..... Промежуточная скорость........ " "16 кБит/с",
+        kNoExtRu}, Mode::Body},
+    {"V120", "88902828F4", Lang::English, 17, {
+        " 5b octet",
+        " ......." "0" " Spare......................... ",
+        " ......" "0" ". In-band/Out-band negotiation.. " "negotiation is done with USER INFORMATION messages on a temporary signalling connection",
+        " ....." "1" ".. Assignor/assignee............. " "message originator is: ASSIGNOR ONLY",
+        " ...." "0" "... Logical link iden.negotiation. " "default, LLI=256 only",
+        " ..." "1" ".... Mode of operation............. " "protocol sensitive mode of operation",
+        " .." "1" "..... Multiframe support............ " "multiple frame establishment supported",
+        " ." "1" "...... Rate adaptation header........ " "rate adaptation header included",
+        kNoExtEn}, Mode::Body},
+    // Octet 5d with extension 0: the element ends after the duplex mode line.
+    {"Octet5dWithoutExtension", "88902148423B51C2", Lang::English, 32, {
+        " ." "1" "...... Duplex mode................... " "full duplex"}, Mode::Body},
+    // Layer 1 protocol 00111: no 5b heading or fields, but the 5b extension line.
+    {"OtherProtocolOctet5b", "8890270880", Lang::English, 16, {kContEn, kNoExtEn}, Mode::Body},
+    // Octet 7 without octet 6: nothing after the octet-5 group.
+    {"Octet7WithoutOctet6", "8090A3E2", Lang::English, 11, {kNoExtEn}, Mode::Body},
+    {"Octet4b", "88100091", Lang::English, 13, {
+        " 4b octet",
+        " ..." "10001" " Information transfer rate..... " "2*64 kbits/s (circuit mode)",
+        " ." "00" "..... Symmetry...................... " "bidirectional symmetric",
+        kNoExtEn}, Mode::Body},
+    // Octet 4a ending the group: octet 5 is read from the 25th bit.
+    {"Octet4aEndsGroup", "88108FA2", Lang::English, 11, {
+        " ." "000" ".... Structure..................... " " 8kHz integrity",
+        kNoExtEn,
+        " 5 octet",
+        " ..." "00010" " User inform.layer 1 protocol.. " "Recommendation G.711 mu-law",
+        " ." "01" "..... Layer 1 identification........ " "01",
+        kNoExtEn}, Mode::Body},
+    // Structure 000 takes its meaning from octets 3 and 4; packet-mode speech is ours.
+    {"PacketModeDigital", "884080", Lang::English, 11, {
+        " ." "000" ".... Structure..................... " "service data unit integrity", kNoExtEn}, Mode::Body},
+    {"PacketModeSpeech", "804080", Lang::English, 11, {" ." "000" ".... Structure..................... " "default", kNoExtEn}, Mode::Body},
+    // Values outside the tables; a missing octet 4 ends the element.
+    {"ReservedValuesWithoutOctet4", "FF", Lang::English, 1, {
+        " ..." "11111" " Inform. transfer capability... " "reserved",
+        " ." "11" "..... Coding standard............... " "standard defined for the network (either public or private) present on the network side of the interface",
+        kNoExtEn}, Mode::Body},
+    // Octet 3 with extension 0: nothing at all.
+    {"Octet3WithoutExtension", "0090A3", Lang::English, 0, {}, Mode::Body},
+    // Missing octets end the element; so does octet 4b with extension 0 (no place for 5).
+    {"MissingOctet5a", "889021", Lang::English, 11, {kContEn}, Mode::Body},
+    {"Octet4bWithoutExtension", "8810001FA2", Lang::English, 14, {
+        " ..." "11111" " Information transfer rate..... " "reserved",
+        " ." "00" "..... Symmetry...................... " "bidirectional symmetric"}, Mode::Body},
+};
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rules, Dss1RuleLines, testing::ValuesIn(kRuleLines),
-                         [](const testing::TestParamInfo<RuleLine>& info) {
-                             return std::string(info.param.name);
-                         });
+class Dss1 : public testing::TestWithParam<Row> {};
+
+TEST_P(Dss1, Lines) {
+    const Row& row = GetParam();
+    EXPECT_EQ(from(decode(row.mode, row.lang, row.input), row.first), row.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, Dss1, testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// SUSPEND REJECT clears the Cause flag it sets for its fixed Cause.
+TEST(Dss1Rules, FixedCauseFlagClearedAfterItsDecoder) {
+    Flags flags;
+    probed(Lang::English, "2108028090", flags);
+    EXPECT_FALSE(flags.bCAUSE);
+}
+
+// Every prefix of a long SETUP and of a Bearer capability: well formed (lines_of checks).
+TEST(Dss1Robustness, EveryPrefix) {
+    const std::string setup =
+        "08020001 05 A1 04 0B 88 10 00 91 21 48 42 3B D1 C2 E2 18 01 89 1E 02 8088 28 03 414243"
+        " 6C 04 0081 3132 70 05 81 31323334 7D 02 9181 7E 02 0441 A1";
+    const std::string contents = "881000912148423BD1C2E2";
+    for (Lang lang : {Lang::English, Lang::Russian}) {
+        for (std::size_t k = 0; k <= setup.size(); ++k) decode(Mode::Single, lang, setup.substr(0, k));
+        for (std::size_t k = 0; k <= contents.size(); ++k) decode(Mode::Body, lang, contents.substr(0, k));
+    }
+}
 
 }  // namespace
 }  // namespace tarn::dss1

@@ -144,7 +144,7 @@ void DEC_SS(Context& ctx, std::string_view message) {
     const std::string_view name = ctx.t(lookup(kMessageTypes, hex_number(type), {}));
     if (name.empty()) return;              // Confusion in ISUP-R
     ctx.message_type = std::string(type);  // read by the Cause indicators header
-    dss1::subTYPE(ctx, BIN(type), name);  // the same message type line as DSS1
+    dss1::subTYPE(ctx, BIN(type), name);   // the same message type line as DSS1
     walk_parameters(ctx, message, type, find_parameter);
 }
 

@@ -1,46 +1,55 @@
-// Dialogs that answer by themselves and remember what they were asked.
+// A window with dialogs that answer by themselves and remember what they were asked.
 #pragma once
 
+#include <QAction>
+#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <optional>
 
+#include "app/decoder_window.hpp"
+#include "app/inform_window.hpp"
 #include "app/prompts.hpp"
-#include "run/run.hpp"
 
 struct FakePrompts final : tarn::app::Prompts {
-    QString openAnswer;                 // the input file "chosen"; empty: cancelled
-    QString saveAnswer;                 // the output file "chosen"; empty: cancelled
+    QString openAnswer, saveAnswer;     // the file "chosen"; empty: cancelled
     std::optional<QString> textAnswer;  // the input box's answer; nothing: cancelled
     QStringList asked;                  // every dialog and message box, in order
-    QString proposedOutput;             // what the output dialog proposed
 
     QString openFileName(QWidget*, const QString& filter) override {
         asked << "open " + filter;
         return openAnswer;
     }
-    QString saveFileName(QWidget*, const QString& proposed, const QString& filter) override {
-        asked << "save " + filter;
-        proposedOutput = proposed;
+    QString saveFileName(QWidget*, const QString& proposed, const QString&) override {
+        asked << "save " + proposed;
         return saveAnswer;
     }
-    std::optional<QString> text(QWidget*, const QString& title, const QString& label,
+    std::optional<QString> text(QWidget*, const QString& title, const QString&,
                                 const QString& proposed) override {
-        asked << "text " + title + "|" + label + "|" + proposed;
+        asked << "text " + title + "|" + proposed;
         return textAnswer;
     }
-    void warning(QWidget*, const QString& title, const QString& text) override {
-        asked << "warning " + title + "|" + text;
+    void warning(QWidget*, const QString& t, const QString& s) override { asked << "warning " + t + "|" + s; }
+    void information(QWidget*, const QString& t, const QString& s) override {
+        asked << "information " + t + "|" + s;
     }
-    void information(QWidget*, const QString& title, const QString& text) override {
-        asked << "information " + title + "|" + text;
-    }
-    void notice(QWidget*, const QString& title, const QString& text) override {
-        asked << "notice " + title + "|" + text;
-    }
+    void notice(QWidget*, const QString& t, const QString& s) override { asked << "notice " + t + "|" + s; }
 };
 
-// True once the protocol decoders write report lines: until they do, a run delivers nothing.
-inline bool decodersLinked() {
-    tarn::Session session;
-    return !tarn::decode_message(session, "C581400030D30009012D02010000FFFF").empty();
+// A fresh main window whose program folder is a temporary directory.
+struct Harness {
+    QTemporaryDir dir;
+    FakePrompts* prompts = new FakePrompts;
+    tarn::app::DecoderWindow window{std::unique_ptr<tarn::app::Prompts>(prompts), dir.path()};
+
+    QAction* act(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+    QString box() const { return window.txtMessage()->toPlainText(); }
+    QString title() const { return window.inform()->windowTitle(); }
+    const std::string& screen() const { return window.inform()->text(); }
+};
+
+inline std::size_t count(const std::string& text, std::string_view what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
 }

@@ -10,14 +10,34 @@
 
 #include "app/decoder_window.hpp"
 #include "app/inform_window.hpp"
-#include "fake_prompts.hpp"
+#include "app/prompts.hpp"
+
+namespace {
+
+// Dialogs that answer by themselves: the input file dialog gives the report, nothing else is asked.
+struct ScriptedPrompts final : tarn::app::Prompts {
+    explicit ScriptedPrompts(QString report) : report_(std::move(report)) {}
+    QString openFileName(QWidget*, const QString&) override { return report_; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QString> text(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    void warning(QWidget*, const QString&, const QString&) override {}
+    void information(QWidget*, const QString&, const QString&) override {}
+    void notice(QWidget*, const QString&, const QString&) override {}
+
+private:
+    QString report_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3) return 2;
-    auto prompts = std::make_unique<FakePrompts>();
-    prompts->openAnswer = argc == 3 ? QString::fromLocal8Bit(argv[2])
-                                    : QStringLiteral(TARN_SOURCE_DIR "/examples/rrn121-call.txt");
+    auto prompts = std::make_unique<ScriptedPrompts>(
+        argc == 3 ? QString::fromLocal8Bit(argv[2])
+                  : QStringLiteral(TARN_SOURCE_DIR "/examples/rrn121-call.txt"));
     tarn::app::DecoderWindow window(std::move(prompts));
     window.resize(640, 560);
     window.show();

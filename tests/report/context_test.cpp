@@ -73,14 +73,5 @@ TEST(Context, DlinaOfAShortTextChangesNothing) {
     EXPECT_EQ(ctx.txtBIN, "00000011");
 }
 
-TEST(Context, FieldOfATruncatedOctetStaysInRange) {
-    Flags flags;
-    Context ctx(Lang::English, true, "", flags);
-    ctx.field("101", 4, 1, kExtension, "x");
-    ctx.field("", 8, 8, kExtension, "y");
-    EXPECT_EQ(ctx.screen(),
-              " .... Extension..................... x\r\n ....... Extension..................... y\r\n");
-}
-
 }  // namespace
 }  // namespace tarn

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-
-#include "report/file_output.hpp"
 
 namespace tarn {
 namespace {
@@ -63,15 +58,6 @@ std::string report_of(std::size_t chars) {
     return r;
 }
 
-TEST(ScreenBuffer, KeepAppendsAndReplaceReplaces) {
-    ScreenBuffer screen;
-    screen.deliver(report_of(100), true);
-    screen.deliver(report_of(50), true);
-    EXPECT_EQ(screen.chars(), 150u);
-    screen.deliver(report_of(20), false);
-    EXPECT_EQ(screen.text(), report_of(20));
-}
-
 TEST(ScreenBuffer, DropsWholeOldestReportsToStayWithinTheLimit) {
     ScreenBuffer screen;
     const std::string first = report_of(20000);
@@ -83,6 +69,9 @@ TEST(ScreenBuffer, DropsWholeOldestReportsToStayWithinTheLimit) {
     // The first report goes up to and including its ETX; its CR LF stays in front.
     EXPECT_EQ(screen.text(), "\r\n" + second + third);
     EXPECT_EQ(screen.chars(), 2 + 9000 + 5000u);
+    // Without Keep date the new report replaces the text.
+    screen.deliver(report_of(20), false);
+    EXPECT_EQ(screen.text(), report_of(20));
 }
 
 TEST(ScreenBuffer, LimitCountsCharactersAndEndsWithoutEtx) {
@@ -101,41 +90,6 @@ TEST(ScreenBuffer, LimitCountsCharactersAndEndsWithoutEtx) {
     // A report longer than the limit alone is still shown whole.
     cyr.deliver(std::string(30001, 'w'), true);
     EXPECT_EQ(cyr.text(), std::string(30001, 'w'));
-}
-
-class ReportFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("tarn-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    static std::string read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-    std::filesystem::path dir_;
-};
-
-TEST_F(ReportFile, KeepAppendsOtherwiseReplaces) {
-    const std::string path = (dir_ / "out.txt").string();
-    EXPECT_EQ(write_report_file(path, "A", false), "");
-    EXPECT_EQ(write_report_file(path, "B", true), "");
-    EXPECT_EQ(read(path), "A\r\nB\r\n");
-    EXPECT_EQ(write_report_file(path, "Ж", false, Encoding::Cp1251), "");
-    EXPECT_EQ(read(path), "\xC6\r\n");
-}
-
-TEST_F(ReportFile, UnwritableFileIsReportedByNameAndLeftAlone) {
-    const std::string missing = (dir_ / "no-such-folder" / "out.txt").string();
-    const std::string error = write_report_file(missing, "A", false);
-    EXPECT_NE(error.find(missing), std::string::npos) << error;
-    EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_NE(write_report_file(dir_.string(), "A", true), "");  // a folder
 }
 
 }  // namespace

@@ -75,15 +75,10 @@ unsigned short parse_port(std::string_view text) {
     return value <= 65535 ? static_cast<unsigned short>(value) : 0;
 }
 
-FeedAddress read_feed_address(const std::string& ini_path) {
-    FeedAddress address;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(ini_path, ec)) {
-        address.problem = AddressProblem::NoFile;
-        return address;
-    }
-    address.host = ReadIniString(ini_path, "Vantix", "RemoteHost", "");
-    address.port_text = ReadIniString(ini_path, "Vantix", "RemotePort", "");
+namespace {
+
+// Reads the port and says what is missing or wrong in a host and port pair.
+FeedAddress checked(FeedAddress address) {
     address.port = parse_port(address.port_text);
     if (address.host.empty()) {
         address.problem = AddressProblem::NoHost;
@@ -93,6 +88,20 @@ FeedAddress read_feed_address(const std::string& ini_path) {
     return address;
 }
 
+}  // namespace
+
+FeedAddress read_feed_address(const std::string& ini_path) {
+    FeedAddress address;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(ini_path, ec)) {
+        address.problem = AddressProblem::NoFile;
+        return address;
+    }
+    address.host = ReadIniString(ini_path, "Vantix", "RemoteHost", "");
+    address.port_text = ReadIniString(ini_path, "Vantix", "RemotePort", "");
+    return checked(std::move(address));
+}
+
 FeedAddress parse_feed_address(std::string_view text) {
     FeedAddress address;
     const std::size_t colon = text.rfind(':');
@@ -100,13 +109,7 @@ FeedAddress parse_feed_address(std::string_view text) {
     if (host.size() >= 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
     address.host = host;
     address.port_text = colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
-    address.port = parse_port(address.port_text);
-    if (address.host.empty()) {
-        address.problem = AddressProblem::NoHost;
-    } else if (address.port == 0) {
-        address.problem = AddressProblem::BadPort;
-    }
-    return address;
+    return checked(std::move(address));
 }
 
 std::string describe_problem(const FeedAddress& address, std::string_view source, Lang lang) {

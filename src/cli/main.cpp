@@ -146,7 +146,13 @@ int fail(const std::string& what) {
 int decode_message(const Options& opt) {
     tarn::Session session;
     session.settings.lang = opt.lang;
-    std::string box = opt.message;
+    // Line breaks typed in a shell are bare LF; the title line shows the text as typed, with
+    // the CR LF line ends of a report, as the window's message box gives it.
+    std::string box;
+    for (char c : opt.message) {
+        if (c == '\n' && (box.empty() || box.back() != '\r')) box += '\r';
+        box += c;
+    }
     tarn::SingleResult result = tarn::decode_single(session, box);
     if (!result.valid) {
         std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";

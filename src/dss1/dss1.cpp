@@ -301,10 +301,12 @@ private:
                 continue;
             }
             std::string_view contents;
-            if (!read_element(contents)) return;
-            if (!accept) continue;
-            if (accept->flag) ctx_.flags.*accept->flag = accept->value;
-            decode(id, contents);
+            const bool whole = read_element(contents);
+            // An accepted identifier counts as found even when its length octet is cut off;
+            // only its decoder is not called then.
+            if (accept && accept->flag) ctx_.flags.*accept->flag = accept->value;
+            if (!whole) return;
+            if (accept) decode(id, contents);
         }
     }
 

@@ -57,6 +57,10 @@ TEST_F(Cli, OptionsAndExitCodes) {
     }
     EXPECT_EQ(run_tool({"--version"}).out, "tarn-decode 2.0.0\n");
     EXPECT_EQ(run_tool({"-m", "0101"}).out, "");
+    // A message typed over two lines: its title line shows both, joined by CR LF.
+    const std::string two_lines = run_tool({"-m", "0801\n010D"}).out;
+    EXPECT_EQ(two_lines.find('\n'), 1u);
+    EXPECT_NE(two_lines.find(": 0801\r\n010D\r\n"), std::string::npos) << two_lines;
 }
 
 TEST_F(Cli, FileRunIsFramedWithHeadingAndEndMark) {

@@ -154,7 +154,6 @@ constexpr Row kSynchronous[] = {
 };
 
 // --- octet 5b: one bit per field, bit 1 spare ---
-constexpr Text kSpareLabel{" Spare......................... ", " Резерв........................ "};
 
 struct BitField {
     int bit;
@@ -364,7 +363,7 @@ std::size_t layer_1(Context& ctx, const Octets& octets, std::size_t p) {
     if (o5b.empty()) return 0;
     if (protocol == kV110 || protocol == kV120) {
         heading(ctx, {" 5b octet", " 5b октет"});
-        ctx.field(o5b, 1, 1, kSpareLabel);
+        ctx.field(o5b, 1, 1, kSpare);
         if (protocol == kV110) {
             bit_fields(ctx, o5b, kV110Bits);
             ctx.field(o5b, 7, 6, kIntermediateRateLabel,

@@ -17,7 +17,6 @@ namespace {
 constexpr Text kTitle{" MESSAGE EDSS1 (ETS 300 102-1): ", " СООБЩЕНИЕ EDSS1 (ETS 300 102-1): "};
 constexpr Text kDiscriminatorLabel{" Protocol Discriminator........ ", " Дискриминатор протокола....... "};
 constexpr Text kQ931Long{"Q.931", "Q.931 - управление соединениями ISDN в режиме коммутации каналов"};
-constexpr Text kSpareLabel{" Spare......................... ", " Резерв........................ "};
 constexpr Text kCallRefLengthLabel{" Length of call reference...... ", " Длина метки соединения........ "};
 constexpr Text kInvalidLengthLabel{" MISTAKE: invalid length....... ", " ОШИБКА: неправильная длина.... "};
 constexpr Text kCallRefValueLabel{" Call reference value.......... ", " Значение метки соединения..... "};
@@ -187,7 +186,7 @@ void PROTOCOL(Context& ctx, std::string_view octet_1) {
 // LenCallRef: octet 2. Returns the call reference length c in octets.
 unsigned LenCallRef(Context& ctx, std::string_view octet_2) {
     const std::string bits = BIN(octet_2);
-    ctx.field(bits, 8, 5, kSpareLabel);
+    ctx.field(bits, 8, 5, kSpare);
     const unsigned c = decadic(bits_of(bits, 4, 1));
     if (c == 1 || c == 2) {
         ctx.field(bits, 4, 1, kCallRefLengthLabel, std::to_string(c) + " Dec");

@@ -10,7 +10,6 @@ namespace tarn::isup {
 
 namespace {
 
-constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
 constexpr std::string_view kNotInIsupR = "не используется в ISUP-R";
 
 // --- 0E Information request indicators ---

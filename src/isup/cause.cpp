@@ -30,8 +30,6 @@ constexpr Row kLocation[] = {
 };
 constexpr Text kLocationOther{"reserved", "резерв"};
 
-constexpr Text kSpareLabel{" Spare......................... ", " Резерв........................ "};
-
 constexpr Text kCodingLabel{" Coding standard............... ", " Стандарт кодирования.......... "};
 constexpr Text kCoding[] = {
     {"CCITT standardized coding as described below", "стандарт CCITT"},
@@ -202,7 +200,7 @@ void subcl_12(Context& ctx, std::string_view contents) {
     if (!ctx.holds(contents, 2)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     ctx.field(o1, 4, 1, kLocationLabel, lookup(kLocation, bits_value(o1, 4, 1), kLocationOther));
-    ctx.field(o1, 5, 5, kSpareLabel);
+    ctx.field(o1, 5, 5, kSpare);
     field(ctx, o1, 7, 6, kCodingLabel, kCoding);
     extension(ctx, o1);
 

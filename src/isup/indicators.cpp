@@ -12,7 +12,6 @@ namespace tarn::isup {
 
 namespace {
 
-constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
 constexpr Text kNotInIsupR{"не используется в ISUP-R", "не используется в ISUP-R"};
 
 // --- 06 Nature of connection indicators ---

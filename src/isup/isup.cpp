@@ -17,7 +17,6 @@ constexpr Text kHeader{" MESSAGE ISDN-ISUP SS#7 (Q.767 - Whitebook): ",
 constexpr Text kServiceIndicator{
     " ....0101 Service indicator............. ISUP ISDN user part",
     " ....0101 Индикатор службы.............. Подсистема пользователя ISUP ISDN"};
-constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
 constexpr Text kNetworkIndicator{" Network indicator............. ", " Индикатор сети................ "};
 constexpr Row kNetworkIndicators[] = {
     {0b00, {"International", "Международная"}},

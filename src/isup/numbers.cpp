@@ -13,7 +13,6 @@ namespace {
 
 // --- labels shared by the number parameters ---
 
-constexpr Text kLength{" Length........................ ", " Длина......................... "};
 constexpr Text kNatureLabel{" Nature of address indicator... ", " Индикатор типа адреса......... "};
 constexpr Text kOddEvenLabel{" Odd/even indicator............ ", " Инд.четности/нечетности....... "};
 constexpr Text kOddEvenSpacedLabel{" Odd/even indicator............ ", " Инд. четности/нечетности...... "};
@@ -58,7 +57,7 @@ void decode_number(Context& ctx, const NumberLayout& number, std::string_view co
         TypeMess(ctx, number.name);
     } else {
         ctx.line(ctx.t(number.name));
-        ctx.line(" ", ctx.txtBIN, ctx.t(kLength), std::to_string(ctx.NN / 2), " Dec");
+        ctx.length_line();
     }
     const std::size_t indicator_digits = number.octet2.empty() ? 2 : 4;
     if (!contents_ok(ctx, contents, indicator_digits)) return;

@@ -14,7 +14,6 @@ namespace tarn::isup {
 
 // The Russian value of code points that ISUP-R does not use.
 inline constexpr std::string_view kNotInIsupR = "не используется в ISUP-R";
-inline constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
 
 // One field of an indicator octet: bits hi..lo, its label, its value table and the text
 // of the values outside the table. A spare field has neither table nor text: its line

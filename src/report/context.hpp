@@ -14,6 +14,9 @@ namespace tarn {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
+// The label of a spare field (its line has no value).
+inline constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
+
 // The MISTAKE text of an element or parameter whose contents do not match its format.
 inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 

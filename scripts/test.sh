@@ -8,6 +8,7 @@ bash scripts/deps.sh
 jobs=$(nproc)
 
 git ls-files -- '*.cpp' '*.hpp' | xargs clang-format --dry-run --Werror
+bash scripts/check-layers.sh
 
 cmake -S . -B build -G Ninja -DTARN_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"

@@ -309,9 +309,9 @@ void heading(Context& ctx, Text text) {
 
 // The element's octets as bit text. An octet is there only when all its 8 bits are:
 // an octet that the extension bits announce but the contents lack ends the element.
-class Octets {
+class BitOctets {
 public:
-    explicit Octets(std::string_view contents) : bits_(BIN(contents)) {}
+    explicit BitOctets(std::string_view contents) : bits_(BIN(contents)) {}
     // The octet whose bit 8 stands at 1-based character `pos`, or empty.
     std::string_view at(std::size_t pos) const {
         const std::string_view octet = mid(bits_, pos, 8);
@@ -340,7 +340,7 @@ void bit_fields(Context& ctx, std::string_view octet, std::span<const BitField> 
 
 // Octets 5 to 5d from layer position `p` (bit 8 of octet 5). Returns the layer position
 // after the group (where octet 6 may stand), or 0 when the element ends in the group.
-std::size_t layer_1(Context& ctx, const Octets& octets, std::size_t p) {
+std::size_t layer_1(Context& ctx, const BitOctets& octets, std::size_t p) {
     const std::string_view o5 = octets.at(p);
     if (o5.empty() || bits_of(o5, 7, 6) != "01") return p;
     heading(ctx, {" 5 octet", " 5 октет"});
@@ -396,7 +396,7 @@ std::size_t layer_1(Context& ctx, const Octets& octets, std::size_t p) {
 
 // Octet 6 (layer 2, identification 10) or octet 7 (layer 3, identification 11) at `p`.
 // False when the octet is not there.
-bool layer_2_or_3(Context& ctx, const Octets& octets, std::size_t p, int layer) {
+bool layer_2_or_3(Context& ctx, const BitOctets& octets, std::size_t p, int layer) {
     const std::string_view octet = octets.at(p);
     const std::string_view id = layer == 2 ? "10" : "11";
     if (octet.empty() || !extended(octet) || bits_of(octet, 7, 6) != id) return false;
@@ -415,13 +415,13 @@ bool layer_2_or_3(Context& ctx, const Octets& octets, std::size_t p, int layer) 
 
 }  // namespace
 
-void BEARER_CAPABILITY(Context& ctx, std::string_view contents) {
-    if (!element_preamble(ctx, kTitle, true, contents)) return;
-    BEARER_CAPABILITY_body(ctx, contents);
+void BEARER_CAPABILITY(Context& ctx, const Element& e) {
+    if (!element_preamble(ctx, e, kTitle, true)) return;
+    BEARER_CAPABILITY_body(ctx, e);
 }
 
-void BEARER_CAPABILITY_body(Context& ctx, std::string_view contents) {
-    const Octets octets(contents);
+void BEARER_CAPABILITY_body(Context& ctx, const Element& e) {
+    const BitOctets octets(e.hex());
 
     const std::string_view o3 = octets.at(1);
     if (o3.empty() || !extended(o3)) return;

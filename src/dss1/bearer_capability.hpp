@@ -9,10 +9,10 @@ namespace tarn::dss1 {
 
 // BEARER_CAPABILITY: the element inside a DSS1 message: preamble (always "Mandatory
 // parameter"), length check, then the octets.
-void BEARER_CAPABILITY(Context& ctx, std::string_view contents);
+void BEARER_CAPABILITY(Context& ctx, const Element& e);
 
 // The octets alone, from octet 3 on, without preamble or length check: the entry for the
 // ISUP User service information parameters, which carry the same octets.
-void BEARER_CAPABILITY_body(Context& ctx, std::string_view contents);
+void BEARER_CAPABILITY_body(Context& ctx, const Element& e);
 
 }  // namespace tarn::dss1

@@ -1,12 +1,13 @@
 // DSS1 message frame (protocol discriminator, call reference, message type) and the
 // message rules: per message type the fixed elements, the elements its walk accepts,
-// the presence flags and the end checks, kept as one table walked by one routine.
+// the end checks, kept as one table walked by one routine.
 #include "dss1/dss1.hpp"
 
 #include <cstddef>
 #include <string>
 
 #include "report/convert.hpp"
+#include "report/message_type.hpp"
 #include "report/text.hpp"
 
 namespace tarn::dss1 {
@@ -25,7 +26,6 @@ constexpr Text kFromOriginator{"the message is sent from the side that originate
                                "метка назначена исходящей стороной звена данных"};
 constexpr Text kToOriginator{"the message is sent to the side that originates the call reference",
                              "метка назначена удаленной стороной звена данных"};
-constexpr Text kMessageTypeLabel{" Message Type..................", " Тип сообщения................."};
 
 // --- lines of the message rules ---
 constexpr Text kAbsent{" MISTAKE: mandatory element is absent", " ОШИБКА: отсутствует обязательный элемент"};
@@ -52,68 +52,53 @@ struct Fixed {
     };
     Kind kind;
     unsigned id = 0;
-    bool Flags::*mandatory = nullptr;  // set true for the element's decoder, false after
     Text line{};
-};
-
-// An identifier the walk hands to its decoder, with the flag set right before the call.
-struct Accept {
-    unsigned id;
-    bool Flags::*flag = nullptr;
-    bool value = false;
 };
 
 struct Rules {
     std::span<const Fixed> fixed;
     std::span<const Accept> accepts;
-    bool Flags::*found = nullptr;  // end check: false before the walk, `missing` if still false
+    // End check: when the walk has not met identifier `required`, the line `missing`.
+    unsigned required = 0;
     Text missing{};
 };
 
-constexpr bool Flags::*kCause = &Flags::bCAUSE;
-constexpr bool Flags::*kChannel = &Flags::bChannel;
-constexpr bool Flags::*kProgress = &Flags::bProgress;
-constexpr bool Flags::*kUser = &Flags::bUser;
-constexpr bool Flags::*kRestart = &Flags::bRestart;
+// Fixed elements are mandatory in their message: their identification lines say so.
+constexpr Fixed kFixedCause[] = {{Fixed::Element, 0x08, kAbsent}};
+constexpr Fixed kFixedChannel[] = {{Fixed::Element, 0x18, kAbsent}};
+constexpr Fixed kFixedNotification[] = {{Fixed::Element, 0x27, kNotPresent}};
+constexpr Fixed kFixedCauseCallState[] = {{Fixed::Element, 0x08, kAbsent}, {Fixed::Element, 0x14, kAbsent}};
+constexpr Fixed kFixedSetup[] = {{Fixed::SendingComplete, 0xA1}, {Fixed::Element, 0x04, kAbsent}};
+constexpr Fixed kFixedCongestion[] = {{Fixed::CongestionLevel, 0xB0, kAbsent}};
+constexpr Fixed kSegmentNote[] = {{Fixed::Note, 0, kAnnexK}};
+constexpr Fixed kFacilityNote[] = {{Fixed::Note, 0, k4632B}};
 
-constexpr Fixed kFixedCause[] = {{Fixed::Element, 0x08, kCause, kAbsent}};
-constexpr Fixed kFixedChannel[] = {{Fixed::Element, 0x18, kChannel, kAbsent}};
-constexpr Fixed kFixedNotification[] = {{Fixed::Element, 0x27, nullptr, kNotPresent}};
-constexpr Fixed kFixedCauseCallState[] = {{Fixed::Element, 0x08, kCause, kAbsent},
-                                          {Fixed::Element, 0x14, nullptr, kAbsent}};
-constexpr Fixed kFixedSetup[] = {{Fixed::SendingComplete, 0xA1}, {Fixed::Element, 0x04, nullptr, kAbsent}};
-constexpr Fixed kFixedCongestion[] = {{Fixed::CongestionLevel, 0xB0, nullptr, kAbsent}};
-constexpr Fixed kSegmentNote[] = {{Fixed::Note, 0, nullptr, kAnnexK}};
-constexpr Fixed kFacilityNote[] = {{Fixed::Note, 0, nullptr, k4632B}};
-
-constexpr Accept kAlerting[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x28}, {0x7E, kUser, false}};
-constexpr Accept kCallProceeding[] = {{0x18, kChannel, false}, {0x1E}, {0x28}};
-constexpr Accept kProgressWalk[] = {
-    {0x08, kCause, false}, {0x1E, kProgress, true}, {0x28}, {0x7E, kUser, false}};
-// clang-format off
-constexpr Accept kSetup[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x20}, {0x28}, {0x2C}, {0x6C}, {0x6D},
-                             {0x70}, {0x71}, {0x78}, {0x7C}, {0x7D}, {0x7E, kUser, false}, {0xA1}};
-// clang-format on
-constexpr Accept kConnect[] = {{0x18, kChannel, false}, {0x1C}, {0x1E}, {0x28}, {0x29}, {0x7C},
-                               {0x7E, kUser, false}};
-constexpr Accept kSetupAcknowledge[] = {{0x18, kChannel, false}, {0x1E}, {0x28}};
-constexpr Accept kConnectAcknowledge[] = {{0x18, kChannel, false}, {0x28}};
-constexpr Accept kUserInformation[] = {{0x7E, kUser, true}, {0xA0}};
-constexpr Accept kDisconnect[] = {{0x1C}, {0x1E}, {0x28}, {0x7E, kUser, false}};
-constexpr Accept kCongestionControl[] = {{0x08, kCause, false}, {0x28}};
-constexpr Accept kInformation[] = {{0x08, kCause, false}, {0x28}, {0x2C}, {0x70}, {0xA1}};
+// The walks: identifiers accepted after the fixed elements. An element the message
+// requires (its end check) is mandatory there; every other one is optional.
+constexpr Accept kAlerting[] = {{0x18}, {0x1C}, {0x1E}, {0x28}, {0x7E}};
+constexpr Accept kCallProceeding[] = {{0x18}, {0x1E}, {0x28}};
+constexpr Accept kProgressWalk[] = {{0x08}, {0x1E, true}, {0x28}, {0x7E}};
+constexpr Accept kSetup[] = {{0x18}, {0x1C}, {0x1E}, {0x20}, {0x28}, {0x2C}, {0x6C}, {0x6D},
+                             {0x70}, {0x71}, {0x78}, {0x7C}, {0x7D}, {0x7E}, {0xA1}};
+constexpr Accept kConnect[] = {{0x18}, {0x1C}, {0x1E}, {0x28}, {0x29}, {0x7C}, {0x7E}};
+constexpr Accept kSetupAcknowledge[] = {{0x18}, {0x1E}, {0x28}};
+constexpr Accept kConnectAcknowledge[] = {{0x18}, {0x28}};
+constexpr Accept kUserInformation[] = {{0x7E, true}, {0xA0}};
+constexpr Accept kDisconnect[] = {{0x1C}, {0x1E}, {0x28}, {0x7E}};
+constexpr Accept kCongestionControl[] = {{0x08}, {0x28}};
+constexpr Accept kInformation[] = {{0x08}, {0x28}, {0x2C}, {0x70}, {0xA1}};
 constexpr Accept kDisplayOnly[] = {{0x28}};
 constexpr Accept kCallIdentityOnly[] = {{0x10}};
 
 // The walks of the grouped message types.
 constexpr Accept DSS_2E_6E_7D[] = {{0x28}};  // after the last fixed element of 2E, 6E, 7D
-constexpr Accept kRestartWalk[] = {{0x18, kChannel, false}, {0x28}, {0x79, kRestart, true}};
-constexpr Accept kReleaseWalk[] = {{0x08, kCause, false}, {0x1C}, {0x28}, {0x7E, kUser, false}};
+constexpr Accept kRestartWalk[] = {{0x18}, {0x28}, {0x79, true}};
+constexpr Accept kReleaseWalk[] = {{0x08}, {0x1C}, {0x28}, {0x7E}};
 
 constexpr Rules DSS_21_22{kFixedCause, kDisplayOnly};
 constexpr Rules DSS_25_26{{}, kCallIdentityOnly};
 constexpr Rules DSS_2D_75{{}, kDisplayOnly};
-constexpr Rules DSS_46_4E{{}, kRestartWalk, kRestart, kNoRestart};
+constexpr Rules DSS_46_4E{{}, kRestartWalk, 0x79, kNoRestart};
 constexpr Rules DSS_4D_5A{{}, kReleaseWalk};
 
 struct MessageType {
@@ -125,12 +110,12 @@ struct MessageType {
 constexpr MessageType kMessageTypes[] = {
     {0x01, {" ALERTING", " ПЕРЕДАЧА ВЫЗЫВНОГО СИГНАЛА"}, {{}, kAlerting}},
     {0x02, {" CALL PROCEEDING", " УСТАНОВЛЕНИЕ СОЕДИНЕНИЯ"}, {{}, kCallProceeding}},
-    {0x03, {" PROGRESS", " РАЗВИТИЕ"}, {{}, kProgressWalk, kProgress, kNoProgress}},
+    {0x03, {" PROGRESS", " РАЗВИТИЕ"}, {{}, kProgressWalk, 0x1E, kNoProgress}},
     {0x05, {" SETUP", " ЗАПРОС СОЕДИНЕНИЯ"}, {kFixedSetup, kSetup}},
     {0x07, {" CONNECT", " СОЕДИНЕНИЕ (ответ)"}, {{}, kConnect}},
     {0x0D, {" SETUP ACKNOWLEDGE", " ЗАПРОС ПРИНЯТ"}, {{}, kSetupAcknowledge}},
     {0x0F, {" CONNECT ACKNOWLEDGE", " ПОДТВЕРЖДЕНИЕ ОТВЕТА"}, {{}, kConnectAcknowledge}},
-    {0x20, {" USER INFORMATION", " ИНФОРМАЦИЯ ПОЛЬЗОВАТЕЛЯ"}, {{}, kUserInformation, kUser, kNoUserUser}},
+    {0x20, {" USER INFORMATION", " ИНФОРМАЦИЯ ПОЛЬЗОВАТЕЛЯ"}, {{}, kUserInformation, 0x7E, kNoUserUser}},
     {0x21, {" SUSPEND REJECT", " ОТКАЗ ПРЕРЫВАНИЯ СОЕДИНЕНИЯ"}, DSS_21_22},
     {0x22, {" RESUME REJECT", " ОТКАЗ ВОЗОБНОВЛЕНИЯ СОЕДИНЕНИЯ"}, DSS_21_22},
     {0x25, {" SUSPEND", " ПРЕРЫВАНИЕ СОЕДИНЕНИЯ"}, DSS_25_26},
@@ -163,17 +148,6 @@ const MessageType* find_type(int code) {
         if (static_cast<int>(type.code) == code) return &type;
     }
     return nullptr;
-}
-
-const Accept* find_accept(std::span<const Accept> accepts, int id) {
-    for (const Accept& accept : accepts) {
-        if (static_cast<int>(accept.id) == id) return &accept;
-    }
-    return nullptr;
-}
-
-bool single_octet(int id) {
-    return id == 0xA0 || id == 0xA1;
 }
 
 // PROTOCOL: empty line, title line, protocol discriminator line.
@@ -213,62 +187,47 @@ void CallRef(Context& ctx, std::string_view value, unsigned c) {
     }
 }
 
+// Everything after the message type line: fixed elements, walk, end check. `n` is the
+// 1-based digit position of the first octet after the message type.
 class MessageWalk {
 public:
-    MessageWalk(Context& ctx, std::string_view message, std::span<const ElementEntry> decoders)
-        : ctx_(ctx), message_(message), decoders_(decoders) {}
+    MessageWalk(Context& ctx, std::string_view message, std::size_t n, unsigned type,
+                std::span<const ElementEntry> decoders)
+        : ctx_(ctx), message_(message), n_(n), type_(type), decoders_(decoders) {}
 
-    // Everything after the message type line: fixed elements, walk, end check.
     void run(const Rules& rules) {
         for (const Fixed& fixed : rules.fixed) {
             if (!fixed_element(fixed)) return;
         }
-        if (rules.found) ctx_.flags.*rules.found = false;
-        walk(rules.accepts);
-        if (rules.found) {
-            if (!(ctx_.flags.*rules.found)) ctx_.line(ctx_.t(rules.missing));
-            ctx_.flags.*rules.found = false;
-        }
+        const WalkResult walked = walk_elements(ctx_, mid(message_, n_), rules.accepts, decoders_, type_);
+        if (rules.required != 0 && !walked.seen.test(rules.required)) ctx_.line(ctx_.t(rules.missing));
     }
 
 private:
-    void decode(int id, std::string_view contents) {
-        if (ElementDecoder decoder = find_decoder(decoders_, static_cast<unsigned>(id)))
-            decoder(ctx_, contents);
-    }
-
-    // The identifier at n, its length octet and contents; n moves past the element.
-    // False, with n unchanged, when the message ends before the length octet.
-    bool read_element(std::string_view& contents) {
-        ctx_.ind = std::string(mid(message_, ctx_.n, 2));
-        if (!ctx_.dlina(mid(message_, ctx_.n + 2, 2))) return false;
-        ctx_.n += 4;
-        contents = mid(message_, ctx_.n, ctx_.NN);
-        ctx_.n += ctx_.NN;
-        return true;
+    void decode(unsigned decoder_id, const Element& e) {
+        if (Decoder decoder = find_decoder(decoders_, decoder_id)) decoder(ctx_, e);
     }
 
     // A single-octet element at n: its decoder gets the identifier octet itself, and the
-    // walk goes on at the next octet.
-    void single_octet_element(int decoder_id) {
-        ctx_.ind = std::string(mid(message_, ctx_.n, 2));
-        decode(decoder_id, ctx_.ind);
-        ctx_.n += 2;
+    // message goes on at the next octet.
+    void single_octet_element(unsigned decoder_id, unsigned id) {
+        decode(decoder_id, Element::fixed(id, mid(message_, n_, 2), true, type_));
+        n_ += 2;
     }
 
     // False when the decoding of the message ends here.
     bool fixed_element(const Fixed& fixed) {
-        const int id = octet_at(message_, ctx_.n);
+        const int id = octet_at(message_, n_);
         switch (fixed.kind) {
             case Fixed::Note:
                 ctx_.line(ctx_.t(fixed.line));
                 return false;
             case Fixed::SendingComplete:
-                if (id == static_cast<int>(fixed.id)) single_octet_element(id);
+                if (id == static_cast<int>(fixed.id)) single_octet_element(fixed.id, fixed.id);
                 return true;
             case Fixed::CongestionLevel:
                 if (id >= 0 && (id & 0xF0) == 0xB0) {
-                    single_octet_element(static_cast<int>(fixed.id));
+                    single_octet_element(fixed.id, static_cast<unsigned>(id));
                     return true;
                 }
                 ctx_.line(ctx_.t(fixed.line));
@@ -280,64 +239,40 @@ private:
             ctx_.line(ctx_.t(fixed.line));
             return false;
         }
-        std::string_view contents;
-        if (!read_element(contents)) return false;
-        if (fixed.mandatory) ctx_.flags.*fixed.mandatory = true;
-        decode(id, contents);
-        if (fixed.mandatory) ctx_.flags.*fixed.mandatory = false;
+        // The message ends silently when the length octet is not there.
+        const int length = octet_at(message_, n_ + 2);
+        if (length < 0) return false;
+        const std::string_view contents = mid(message_, n_ + 4, 2 * static_cast<std::size_t>(length));
+        n_ += 4 + 2 * static_cast<std::size_t>(length);
+        decode(fixed.id, Element(fixed.id, static_cast<unsigned>(length), contents, true, type_));
         return true;
-    }
-
-    // The element walk: up to the end of the message, a filler octet FF, or a length
-    // octet that is not there. Identifiers the type does not accept are skipped.
-    void walk(std::span<const Accept> accepts) {
-        for (;;) {
-            const int id = octet_at(message_, ctx_.n);
-            if (id < 0 || id == 0xFF) return;
-            const Accept* accept = find_accept(accepts, id);
-            if (accept && single_octet(id)) {
-                single_octet_element(id);
-                continue;
-            }
-            std::string_view contents;
-            const bool whole = read_element(contents);
-            // An accepted identifier counts as found even when its length octet is cut off;
-            // only its decoder is not called then.
-            if (accept && accept->flag) ctx_.flags.*accept->flag = accept->value;
-            if (!whole) return;
-            if (accept) decode(id, contents);
-        }
     }
 
     Context& ctx_;
     std::string_view message_;
+    std::size_t n_;
+    unsigned type_;
     std::span<const ElementEntry> decoders_;
 };
 
 }  // namespace
-
-void subTYPE(Context& ctx, std::string_view type_bits, std::string_view name) {
-    ctx.line(" ", type_bits, ctx.t(kMessageTypeLabel), name);
-}
 
 void DEC_DSS(Context& ctx, std::string_view message) {
     DEC_DSS(ctx, message, element_decoders());
 }
 
 void DEC_DSS(Context& ctx, std::string_view message, std::span<const ElementEntry> decoders) {
-    ctx.flags.bHigh = true;
     PROTOCOL(ctx, mid(message, 1, 2));
     if (message.size() <= 3) return;
     const unsigned c = LenCallRef(ctx, mid(message, 3, 2));
     if (message.size() <= 2 * c + 3) return;  // the call reference value is incomplete
     CallRef(ctx, mid(message, 5, 2 * c), c);
 
-    ctx.n = 2 * c + 5;
-    const MessageType* type = find_type(octet_at(message, ctx.n));
+    const std::size_t n = 2 * c + 5;
+    const MessageType* type = find_type(octet_at(message, n));
     if (type == nullptr) return;
-    subTYPE(ctx, BIN(mid(message, ctx.n, 2)), ctx.t(type->name));
-    ctx.n += 2;
-    MessageWalk(ctx, message, decoders).run(type->rules);
+    message_type_line(ctx, type->code, ctx.t(type->name));  // subTYPE
+    MessageWalk(ctx, message, n + 2, type->code, decoders).run(type->rules);
 }
 
 }  // namespace tarn::dss1

@@ -1,14 +1,32 @@
+// The DSS1 element table (one row per identifier, in identifier order) and the element walk.
 #include "dss1/elements.hpp"
 
 #include "dss1/bearer_capability.hpp"
+#include "report/octets.hpp"
 
 namespace tarn::dss1 {
 
 namespace {
 
 constexpr ElementEntry kElementDecoders[] = {
-    {0x04, BEARER_CAPABILITY},
+    {0x04, BEARER_CAPABILITY},  // Bearer capability
 };
+
+// The octet at 0-based digit offset `at`, or -1 when fewer than two hex digits are there.
+int octet_at(std::string_view text, std::size_t at) {
+    if (at + 2 > text.size()) return -1;
+    const int hi = detail::hex_digit_value(text[at]);
+    const int lo = detail::hex_digit_value(text[at + 1]);
+    if (hi < 0 || lo < 0) return -1;
+    return hi * 16 + lo;
+}
+
+const Accept* find_accept(std::span<const Accept> accepts, unsigned id) {
+    for (const Accept& accept : accepts) {
+        if (accept.id == id) return &accept;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -16,16 +34,52 @@ std::span<const ElementEntry> element_decoders() {
     return kElementDecoders;
 }
 
-ElementDecoder find_decoder(std::span<const ElementEntry> table, unsigned id) {
+Decoder find_decoder(std::span<const ElementEntry> table, unsigned id) {
     for (const ElementEntry& entry : table) {
         if (entry.id == id) return entry.decode;
     }
     return nullptr;
 }
 
-bool element_preamble(Context& ctx, Text title, bool mandatory, std::string_view contents) {
-    ctx.header(title, mandatory);
-    return ctx.length_ok(contents);
+bool element_preamble(Context& ctx, const Element& e, Text title, bool mandatory) {
+    ctx.header(e, title, mandatory);
+    return ctx.length_ok(e);
+}
+
+WalkResult walk_elements(Context& ctx, std::string_view text, std::span<const Accept> accepts,
+                         std::span<const ElementEntry> decoders, unsigned message_type) {
+    WalkResult result;
+    std::size_t at = 0;
+    for (;;) {
+        result.end = at;
+        const int code = octet_at(text, at);
+        if (code < 0 || code == 0xFF) return result;
+        const unsigned id = static_cast<unsigned>(code);
+        const Accept* accept = find_accept(accepts, id);
+        if (accept) result.seen.set(id);
+        if (accept && single_octet(id)) {
+            if (Decoder decode = find_decoder(decoders, id))
+                decode(ctx, Element::fixed(id, text.substr(at, 2), accept->mandatory, message_type));
+            at += 2;
+            continue;
+        }
+        // An accepted identifier counts as met even when its length octet is cut off; only
+        // its decoder is not called then.
+        const int length = octet_at(text, at + 2);
+        if (length < 0) return result;
+        const std::size_t digits = 2 * static_cast<std::size_t>(length);
+        const std::string_view contents = text.substr(at + 4, digits);
+        at = at + 4 + contents.size();
+        if (accept) {
+            if (Decoder decode = find_decoder(decoders, id))
+                decode(ctx,
+                       Element(id, static_cast<unsigned>(length), contents, accept->mandatory, message_type));
+        }
+        if (contents.size() < digits) {
+            result.end = at;
+            return result;
+        }
+    }
 }
 
 }  // namespace tarn::dss1

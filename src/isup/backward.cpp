@@ -149,8 +149,9 @@ constexpr Text kSccp[] = {
 
 }  // namespace
 
-void subcl_0E(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kRequestTitle, true, contents, 4)) return;
+void subcl_0E(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kRequestTitle, Opening::Title, 2)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     field(ctx, o1, 1, 1, kAddressRequestLabel, kAddressRequest);
     field(ctx, o1, 2, 2, kHoldingLabel, kHoldingRequest);
@@ -162,8 +163,9 @@ void subcl_0E(Context& ctx, std::string_view contents) {
     ctx.field(BIN(mid(contents, 3, 2)), 8, 1, kSpare);
 }
 
-void subcl_0F(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kInformationTitle, true, contents, 4)) return;
+void subcl_0F(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kInformationTitle, Opening::Title, 2)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     field(ctx, o1, 2, 1, kAddressResponseLabel, kAddressResponse);
     field(ctx, o1, 3, 3, kHoldProvidedLabel, kHoldProvided);
@@ -174,15 +176,17 @@ void subcl_0F(Context& ctx, std::string_view contents) {
     ctx.field(BIN(mid(contents, 3, 2)), 8, 1, kSpare);
 }
 
-void subcl_10(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kContinuityTitle, true, contents, 2)) return;
+void subcl_10(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kContinuityTitle, Opening::Title, 1)) return;
     const std::string o = BIN(mid(contents, 1, 2));
     field(ctx, o, 1, 1, kContinuityLabel, kContinuity);
     ctx.field(o, 8, 2, kSpare);
 }
 
-void subcl_11(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kBackwardName, ctx.flags.bSubcl_11, contents, 4)) return;
+void subcl_11(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kBackwardName, Opening::ByPlace, 2)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     field(ctx, o1, 2, 1, kChargeLabel, kCharge);
     field(ctx, o1, 4, 3, kStatusLabel, kStatus);

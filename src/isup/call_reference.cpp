@@ -34,13 +34,15 @@ constexpr Text kMediumOther{"spare", kNotInIsupR};
 
 }  // namespace
 
-void subcl_01(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kCallReferenceName, false, contents, 0)) return;
+void subcl_01(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kCallReferenceName, Opening::Header, 0)) return;
     ctx.octets(kElementsLabel, contents);
 }
 
-void subcl_02(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kMediumTitle, true, contents, 2)) return;
+void subcl_02(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kMediumTitle, Opening::Title, 1)) return;
     const std::string o = BIN(mid(contents, 1, 2));
     ctx.field(o, 8, 1, kMediumLabel, lookup(kMedium, decadic(o), kMediumOther));
 }

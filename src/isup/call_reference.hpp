@@ -7,7 +7,7 @@
 
 namespace tarn::isup {
 
-void subcl_01(Context& ctx, std::string_view contents);  // Call reference (national use)
-void subcl_02(Context& ctx, std::string_view contents);  // Transmission medium requirement
+void subcl_01(Context& ctx, const Element& e);  // Call reference (national use)
+void subcl_02(Context& ctx, const Element& e);  // Transmission medium requirement
 
 }  // namespace tarn::isup

@@ -177,8 +177,8 @@ constexpr Text kDiagnosticOther{"not defined for this cause value",
 
 // The Cause indicators is an optional parameter of the Address complete, Release complete
 // and Call progress messages, and the mandatory variable one of the others that carry it.
-bool optional_in(std::string_view message_type) {
-    return message_type == "06" || message_type == "10" || message_type == "2C";
+bool optional_in(unsigned message_type) {
+    return message_type == 0x06 || message_type == 0x10 || message_type == 0x2C;
 }
 
 void extension(Context& ctx, std::string_view octet) {
@@ -187,17 +187,18 @@ void extension(Context& ctx, std::string_view octet) {
 
 }  // namespace
 
-void subcl_12(Context& ctx, std::string_view contents) {
-    if (optional_in(ctx.message_type)) {
-        TypeMess(ctx, kCauseName);
+void subcl_12(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (optional_in(e.message_type)) {
+        ctx.header(e, kCauseName);
     } else {
         ctx.line(ctx.t(kCauseName));
-        ctx.length_line();
+        ctx.length_line(e);
     }
-    if (!ctx.length_ok(contents)) return;
+    if (!ctx.length_ok(e)) return;
 
     // octet 1: location, spare, coding standard, extension (no octet 1a follows)
-    if (!ctx.holds(contents, 2)) return;
+    if (!ctx.holds(e, 1)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     ctx.field(o1, 4, 1, kLocationLabel, lookup(kLocation, bits_value(o1, 4, 1), kLocationOther));
     ctx.field(o1, 5, 5, kSpare);
@@ -205,7 +206,7 @@ void subcl_12(Context& ctx, std::string_view contents) {
     extension(ctx, o1);
 
     // octet 2: cause value, extension
-    if (!ctx.holds(contents, 4)) return;
+    if (!ctx.holds(e, 2)) return;
     const std::string o2 = BIN(mid(contents, 3, 2));
     const unsigned cause = bits_value(o2, 7, 1);
     ctx.field(o2, 7, 1, kCauseLabel, lookup(kCause, cause, kCauseOther));

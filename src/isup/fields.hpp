@@ -28,10 +28,4 @@ void field(Context& ctx, std::string_view bits8, int hi, int lo, Text label, con
     ctx.field(bits8, hi, lo, label, pick(table, bits_value(bits8, hi, lo)));
 }
 
-// Opens a parameter. Mandatory fixed: the name alone as a title line. Optional: the
-// TypeMess header and the check of the contents against the length octet. Either way the
-// contents must hold the parameter's `digits` hex digits. False (after the MISTAKE line)
-// when nothing more of the parameter may be decoded.
-bool open(Context& ctx, Text name, bool mandatory_fixed, std::string_view contents, std::size_t digits);
-
 }  // namespace tarn::isup

@@ -147,8 +147,9 @@ constexpr Text kCategoryOther{"spare", "неизвестная категори�
 
 }  // namespace
 
-void subcl_06(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kNatureTitle, true, contents, 2)) return;
+void subcl_06(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kNatureTitle, Opening::Title, 1)) return;
     const std::string o = BIN(mid(contents, 1, 2));
     field(ctx, o, 2, 1, kSatelliteLabel, kSatellite);
     field(ctx, o, 4, 3, kContinuityLabel, kContinuity);
@@ -156,8 +157,9 @@ void subcl_06(Context& ctx, std::string_view contents) {
     ctx.field(o, 8, 6, kNatureSpare);
 }
 
-void subcl_07(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kForwardTitle, true, contents, 4)) return;
+void subcl_07(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kForwardTitle, Opening::Title, 2)) return;
     const std::string o1 = BIN(mid(contents, 1, 2));
     field(ctx, o1, 1, 1, kNationalLabel, kNational);
     field(ctx, o1, 3, 2, kEndToEndLabel, kEndToEnd);
@@ -171,8 +173,9 @@ void subcl_07(Context& ctx, std::string_view contents) {
     ctx.field(o2, 8, 4, kSpare);  // bit 4 spare, bits 8-5 national use
 }
 
-void subcl_08(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kOptionalForwardName, false, contents, 2)) return;
+void subcl_08(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kOptionalForwardName, Opening::Header, 1)) return;
     const std::string o = BIN(mid(contents, 1, 2));
     field(ctx, o, 2, 1, kCugLabel, kCug);
     if (ctx.english()) {
@@ -184,8 +187,9 @@ void subcl_08(Context& ctx, std::string_view contents) {
     field(ctx, o, 8, 8, kConnectedLabel, kConnected);
 }
 
-void subcl_09(Context& ctx, std::string_view contents) {
-    if (!open(ctx, kCategoryName, ctx.flags.bSubcl_09, contents, 2)) return;
+void subcl_09(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    if (!ctx.open(e, kCategoryName, Opening::ByPlace, 1)) return;
     const std::string o = BIN(mid(contents, 1, 2));
     ctx.field(o, 8, 1, kCategoryLabel, lookup(kCategory, decadic(o), kCategoryOther));
 }

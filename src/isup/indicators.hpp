@@ -9,13 +9,13 @@
 
 namespace tarn::isup {
 
-void subcl_06(Context& ctx, std::string_view contents);  // Nature of connection indicators
-void subcl_07(Context& ctx, std::string_view contents);  // Forward call indicators
-void subcl_08(Context& ctx, std::string_view contents);  // Optional forward call indicators
-void subcl_09(Context& ctx, std::string_view contents);  // Calling party's category (bSubcl_09)
-void subcl_0E(Context& ctx, std::string_view contents);  // Information request indicators
-void subcl_0F(Context& ctx, std::string_view contents);  // Information indicators
-void subcl_10(Context& ctx, std::string_view contents);  // Continuity indicators
-void subcl_11(Context& ctx, std::string_view contents);  // Backward call indicators (bSubcl_11)
+void subcl_06(Context& ctx, const Element& e);  // Nature of connection indicators
+void subcl_07(Context& ctx, const Element& e);  // Forward call indicators
+void subcl_08(Context& ctx, const Element& e);  // Optional forward call indicators
+void subcl_09(Context& ctx, const Element& e);  // Calling party's category (bSubcl_09)
+void subcl_0E(Context& ctx, const Element& e);  // Information request indicators
+void subcl_0F(Context& ctx, const Element& e);  // Information indicators
+void subcl_10(Context& ctx, const Element& e);  // Continuity indicators
+void subcl_11(Context& ctx, const Element& e);  // Backward call indicators (bSubcl_11)
 
 }  // namespace tarn::isup

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <string>
 
-#include "dss1/dss1.hpp"
 #include "isup/message.hpp"
 #include "isup/parameters.hpp"
 #include "report/convert.hpp"
+#include "report/message_type.hpp"
 
 namespace tarn::isup {
 
@@ -31,43 +31,6 @@ constexpr Text kCIC{" Circuit identification code... ", " Код идентиф�
 constexpr Text kCICSpare{".... Spare.........................", ".... Резерв........................"};
 constexpr Text kTrunk{" (if used E1: trunk # ", " (если используется E1: поток # "};
 constexpr Text kChannel{", channel # ", ", канал # "};
-
-// Message type names. ISUP-R has no Confusion message: its Russian name is empty.
-constexpr Row kMessageTypes[] = {
-    {0x01, {" INITIAL ADDRESS (IAM)", " НАЧАЛЬНОЕ АДРЕСНОЕ СООБЩЕНИЕ (IAM)"}},
-    {0x02, {" SUBSEQUENT ADDRESS (SAM)", " ПОСЛЕДУЮЩЕЕ АДРЕСНОЕ СООБЩЕНИЕ (SAM)"}},
-    {0x03, {" INFORMATION REQUEST (INR)", " ЗАПРОС ИНФОРМАЦИИ (INR)"}},
-    {0x04, {" INFORMATION (INF)", " ИНФОРМАЦИЯ (INF)"}},
-    {0x05, {" CONTINUTY (COT)", " КОНТРОЛЬ ЦЕЛОСТНОСТИ ПОЛОЖИТЕЛЕН (COT)"}},
-    {0x06, {" ADDRESS COMPLETE (ASM)", " АДРЕС ПОЛНЫЙ (ASM)"}},
-    {0x07, {" CONNECT (CON)", " СОЕДИНЕНИЕ (CON)"}},
-    {0x08, {" FORWARD TRANSFER (FOT)", " ВМЕШАТЕЛЬСТВО ОПЕРАТОРА (FOT)"}},
-    {0x09, {" ANSWER (ANM)", " ОТВЕТ (ANM)"}},
-    {0x0C, {" RELEASE (REL)", " РАЗЪЕДИНЕНИЕ (REL)"}},
-    {0x0D, {" SUSPEND (SUS)", " ВЫЗОВ ВРЕМЕННО ОТЛОЖЕН (SUS)"}},
-    {0x0E, {" RESUME (RES)", " ВОЗОБНОВЛЕНИЕ ВЫЗОВА (RES)"}},
-    {0x10, {" RELEASE COMPLETE (RLC)", " ПОДТВЕРЖДЕНИЕ РАЗЪЕДИНЕНИЯ (RLC)"}},
-    {0x11, {" CONTINUITY CHECK REQUEST (CEL)", " ЗАПРОС КОНТРОЛЯ ЦЕЛОСТНОСТИ (CEL)"}},
-    {0x12, {" RESET CIRCUIT (RSC)", " СБРОС КАНАЛА (RSC)"}},
-    {0x13, {" BLOCKING (BLA)", " БЛОКИРОВКА (BLA)"}},
-    {0x14, {" UNBLOCKING (UBL)", " РАЗБЛОКИРОВКА (UBL)"}},
-    {0x15, {" BLOCKING ACKNOWLEDGEMENT (BLA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ (BLA)"}},
-    {0x16, {" UNBLOCKING ACKNOWLEDGEMENT (UBA)", " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ (UBA)"}},
-    {0x17, {" CIRCUIT GROUP RESET (GRS)", " СБРОС ГРУППЫ КАНАЛОВ (GRS)"}},
-    {0x18, {" CIRCUIT GROUP BLOCKING (CGB)", " БЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGB)"}},
-    {0x19, {" CIRCUIT GROUP UNBLOCKING (CGU)", " РАЗБЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGU)"}},
-    {0x1A,
-     {" CURCUIT GROUP BLOCKING ACKNOWLEDGEMENT (CGBA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGBA)"}},
-    {0x1B,
-     {" CURCUIT GROUP UNBLOCKING ACKNOWLEDGEMENT (CGUA)",
-      " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGUA)"}},
-    {0x29, {" CIRCUIT GROUP RESET ACKNOWLEDGEMENT (GRA)", " ПОДТВЕРЖДЕНИЕ СБРОСА ГРУППЫ КАНАЛОВ (GRA)"}},
-    {0x2C, {" CALL PROGRESS (CPG)", " ПРОХОЖДЕНИЕ ВЫЗОВА (CPG)"}},
-    {0x2F, {" CONFUSION (CFN)", ""}},
-    {0x31, {" CHARGE INFORMATION (CRG)", " ИНФОРМАЦИЯ ТАРИФИКАЦИИ (CRG)"}},
-    {0xFC, {" CLEAR CALLING LINE MESSAGE (CCL)", " ОТБОЙ ВЫЗЫВАЮЩЕГО АБОНЕНТА (CCL)"}},
-    {0xFF, {" RING (RNG)", " ВЫЗОВ (RNG)"}},
-};
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
@@ -130,7 +93,6 @@ void CIC(Context& ctx, std::string_view m) {
 }  // namespace
 
 void DEC_SS(Context& ctx, std::string_view message) {
-    ctx.flags.bHigh = false;
     IndNetwork(ctx);
     SSF(ctx, message);
     if (message.size() > 5) DPC(ctx, message);
@@ -138,13 +100,14 @@ void DEC_SS(Context& ctx, std::string_view message) {
     if (message.size() > 8) SLS(ctx, message);
     if (message.size() > 13) CIC(ctx, message);
 
-    const std::string_view type = mid(message, 15, 2);
-    if (type.size() != 2 || !contains(kMessageTypes, hex_number(type))) return;
-    const std::string_view name = ctx.t(lookup(kMessageTypes, hex_number(type), {}));
-    if (name.empty()) return;              // Confusion in ISUP-R
-    ctx.message_type = std::string(type);  // read by the Cause indicators header
-    dss1::subTYPE(ctx, BIN(type), name);   // the same message type line as DSS1
-    walk_parameters(ctx, message, type, find_parameter);
+    const std::string_view code = mid(message, 15, 2);
+    if (code.size() != 2) return;
+    const MessageType* type = find_message_type(hex_number(code));
+    if (type == nullptr) return;
+    const std::string_view name = ctx.t(type->name);
+    if (name.empty()) return;                  // Confusion in ISUP-R
+    message_type_line(ctx, type->code, name);  // subTYPE, the same line as DSS1
+    walk_parameters(ctx, message, *type, find_parameter);
 }
 
 }  // namespace tarn::isup

@@ -7,15 +7,28 @@
 
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
+#include "report/text.hpp"
 
 namespace tarn::isup {
 
+struct Layout;
+
+// A message type: its code, its name in both readings and its parameter layout.
+struct MessageType {
+    unsigned code;
+    Text name;
+    const Layout* layout;
+};
+
+// The message type of `code`, or nullptr for a code that is not decoded.
+const MessageType* find_message_type(unsigned code);
+
 // Looks up the decoder of a parameter code; DEC_SS uses find_parameter.
-using ParamFinder = ParamDecoder (*)(std::string_view code);
+using ParamFinder = Decoder (*)(unsigned code);
 
 // Walks the parameters of `message` (the whole message text, parameters from digit 17 on)
-// after its message type line, as the layout of message type `type` (two hex digits) says.
-// Stops silently where the message ends too early.
-void walk_parameters(Context& ctx, std::string_view message, std::string_view type, ParamFinder find);
+// after its message type line, as the layout of `type` says. Stops silently where the
+// message ends too early.
+void walk_parameters(Context& ctx, std::string_view message, const MessageType& type, ParamFinder find);
 
 }  // namespace tarn::isup

@@ -52,15 +52,16 @@ std::string address_signals(std::string_view hex, bool odd) {
     return text;
 }
 
-void decode_number(Context& ctx, const NumberLayout& number, std::string_view contents) {
+void decode_number(Context& ctx, const NumberLayout& number, const Element& e) {
+    const std::string_view contents = e.hex();
     if (number.optional) {
-        TypeMess(ctx, number.name);
+        ctx.header(e, number.name);
     } else {
         ctx.line(ctx.t(number.name));
-        ctx.length_line();
+        ctx.length_line(e);
     }
     const std::size_t indicator_digits = number.octet2.empty() ? 2 : 4;
-    if (!contents_ok(ctx, contents, indicator_digits)) return;
+    if (!(ctx.length_ok(e) && ctx.holds(e, indicator_digits / 2))) return;
 
     const std::string octet1 = BIN(mid(contents, 1, 2));
     const std::string octet2 = BIN(mid(contents, 3, 2));
@@ -248,30 +249,31 @@ constexpr HexField kConnectionRequest[] = {
 
 }  // namespace
 
-void subcl_04(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kCalledNumber, contents);
+void subcl_04(Context& ctx, const Element& e) {
+    decode_number(ctx, kCalledNumber, e);
 }
-void subcl_05(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kSubsequentNumber, contents);
+void subcl_05(Context& ctx, const Element& e) {
+    decode_number(ctx, kSubsequentNumber, e);
 }
-void subcl_0A(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kCallingNumber, contents);
+void subcl_0A(Context& ctx, const Element& e) {
+    decode_number(ctx, kCallingNumber, e);
 }
-void subcl_0B(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kRedirectingNumber, contents);
+void subcl_0B(Context& ctx, const Element& e) {
+    decode_number(ctx, kRedirectingNumber, e);
 }
-void subcl_0C(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kRedirectionNumber, contents);
+void subcl_0C(Context& ctx, const Element& e) {
+    decode_number(ctx, kRedirectionNumber, e);
 }
-void subcl_28(Context& ctx, std::string_view contents) {
-    decode_number(ctx, kOriginalCalledNumber, contents);
+void subcl_28(Context& ctx, const Element& e) {
+    decode_number(ctx, kOriginalCalledNumber, e);
 }
 
 // Local reference (octets 1-3), signalling point code (4-5), protocol class (6), credit (7),
 // each as the hex digits stand in the message. A field cut short ends the parameter.
-void subcl_0D(Context& ctx, std::string_view contents) {
-    TypeMess(ctx, {" Connection request", " Запрос соединения"});
-    if (!ctx.length_ok(contents)) return;
+void subcl_0D(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    ctx.header(e, {" Connection request", " Запрос соединения"});
+    if (!ctx.length_ok(e)) return;
     for (const HexField& field : kConnectionRequest) {
         if (contents.size() < field.first - 1 + field.digits) {
             ctx.mistake(kInvalidFormat);

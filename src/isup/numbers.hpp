@@ -11,14 +11,14 @@
 namespace tarn::isup {
 
 // Mandatory variable parameters: a title line and a length line of their own.
-void subcl_04(Context& ctx, std::string_view contents);  // Called party number
-void subcl_05(Context& ctx, std::string_view contents);  // Subsequent number
+void subcl_04(Context& ctx, const Element& e);  // Called party number
+void subcl_05(Context& ctx, const Element& e);  // Subsequent number
 
 // Optional parameters: header by TypeMess.
-void subcl_0A(Context& ctx, std::string_view contents);  // Calling party number
-void subcl_0B(Context& ctx, std::string_view contents);  // Redirecting number
-void subcl_0C(Context& ctx, std::string_view contents);  // Redirection number
-void subcl_0D(Context& ctx, std::string_view contents);  // Connection request
-void subcl_28(Context& ctx, std::string_view contents);  // Original called number
+void subcl_0A(Context& ctx, const Element& e);  // Calling party number
+void subcl_0B(Context& ctx, const Element& e);  // Redirecting number
+void subcl_0C(Context& ctx, const Element& e);  // Redirection number
+void subcl_0D(Context& ctx, const Element& e);  // Connection request
+void subcl_28(Context& ctx, const Element& e);  // Original called number
 
 }  // namespace tarn::isup

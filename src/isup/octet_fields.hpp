@@ -32,11 +32,4 @@ inline void print_field(Context& ctx, std::string_view bits8, const BitField& fi
     ctx.field(bits8, field.hi, field.lo, field.label, lookup(field.values, value, field.other));
 }
 
-// After the header: true when the contents have the announced length and hold at least
-// `min_digits` hex digits (the octets the decoder reads); otherwise writes the
-// invalid-format MISTAKE line, so that no line is built on missing octets.
-inline bool contents_ok(Context& ctx, std::string_view contents, std::size_t min_digits) {
-    return ctx.length_ok(contents) && ctx.holds(contents, min_digits);
-}
-
 }  // namespace tarn::isup

@@ -13,17 +13,36 @@ namespace {
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
 constexpr ParamRow kParameters[] = {
-    // One row per parameter decoder, in code order.
-    {"01", subcl_01}, {"02", subcl_02}, {"04", subcl_04}, {"05", subcl_05}, {"06", subcl_06},
-    {"07", subcl_07}, {"08", subcl_08}, {"09", subcl_09}, {"0A", subcl_0A}, {"0B", subcl_0B},
-    {"0C", subcl_0C}, {"0D", subcl_0D}, {"0E", subcl_0E}, {"0F", subcl_0F}, {"10", subcl_10},
-    {"11", subcl_11}, {"12", subcl_12}, {"28", subcl_28}, {"29", subcl_29}, {"2A", subcl_2A},
-    {"2B", subcl_2B}, {"2C", subcl_2C}, {"2D", subcl_2D}, {"2E", subcl_2E}, {"2F", subcl_2F},
+    {0x01, subcl_01},  // Call reference
+    {0x02, subcl_02},  // Transmission medium requirement
+    {0x04, subcl_04},  // Called party number
+    {0x05, subcl_05},  // Subsequent number
+    {0x06, subcl_06},  // Nature of connection indicators
+    {0x07, subcl_07},  // Forward call indicators
+    {0x08, subcl_08},  // Optional forward call indicators
+    {0x09, subcl_09},  // Calling party's category
+    {0x0A, subcl_0A},  // Calling party number
+    {0x0B, subcl_0B},  // Redirecting number
+    {0x0C, subcl_0C},  // Redirection number
+    {0x0D, subcl_0D},  // Connection request
+    {0x0E, subcl_0E},  // Information request indicators
+    {0x0F, subcl_0F},  // Information indicators
+    {0x10, subcl_10},  // Continuity indicators
+    {0x11, subcl_11},  // Backward call indicators
+    {0x12, subcl_12},  // Cause indicators
+    {0x28, subcl_28},  // Original called number
+    {0x29, subcl_29},  // Optional backward call indicators
+    {0x2A, subcl_2A},  // User-to-user indicators
+    {0x2B, subcl_2B},  // Origination ISC point code
+    {0x2C, subcl_2C},  // Generic notification indicator
+    {0x2D, subcl_2D},  // Call history information
+    {0x2E, subcl_2E},  // Access delivery information
+    {0x2F, subcl_2F},  // Network specific facility
 };
 
 }  // namespace
 
-ParamDecoder find_parameter(std::string_view code) {
+Decoder find_parameter(unsigned code) {
     for (const ParamRow& row : kParameters) {
         if (row.code == code) return row.decode;
     }

@@ -1,20 +1,18 @@
 // ISUP parameter decoders by parameter code (Q.763 / ISUP-R).
 #pragma once
 
-#include <string_view>
-
-#include "report/context.hpp"
+#include "report/element.hpp"
 
 namespace tarn::isup {
 
-// A parameter decoder: `contents` are the parameter's hex digits without code and length
-// octets; the walk has set ctx.ind (the code), ctx.MN / ctx.NN / ctx.txtBIN (length octet)
-// and the flags it needs. Mandatory fixed parameters get their fixed digits (NN untouched).
-using ParamDecoder = void (*)(Context& ctx, std::string_view contents);
+// A parameter decoder gets the parameter as an Element: its code, the value of its length
+// octet, its contents (without code and length octets; a mandatory fixed parameter has
+// no length octet and gets its fixed octets), whether it is mandatory in the message and
+// the message type.
 struct ParamRow {
-    std::string_view code;
-    ParamDecoder decode;
+    unsigned code;
+    Decoder decode;
 };
-ParamDecoder find_parameter(std::string_view code);  // nullptr when no decoder is built
+Decoder find_parameter(unsigned code);  // nullptr when no decoder is built
 
 }  // namespace tarn::isup

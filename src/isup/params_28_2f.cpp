@@ -13,9 +13,10 @@ namespace {
 constexpr Text kNoIndication{"no indication", "нет индикации"};
 
 // Contents shown as they stand: one line of hex digits (none for empty contents).
-void hex_contents(Context& ctx, Text name, std::string_view contents) {
-    TypeMess(ctx, name);
-    if (!ctx.length_ok(contents)) return;
+void hex_contents(Context& ctx, Text name, const Element& e) {
+    const std::string_view contents = e.hex();
+    ctx.header(e, name);
+    if (!ctx.length_ok(e)) return;
     if (contents.empty()) return;
     ctx.line(" ********", ctx.t({" Information elements.......... ", " Информационные элементы....... "}),
              contents, " Hex");
@@ -143,55 +144,58 @@ constexpr BitField kAccessDeliveryOctet[] = {
 };
 
 // One-octet parameters: the header, then one line per field of the first octet.
-void one_octet(Context& ctx, Text name, std::span<const BitField> fields, std::string_view contents) {
-    TypeMess(ctx, name);
-    if (!contents_ok(ctx, contents, 2)) return;
+void one_octet(Context& ctx, Text name, std::span<const BitField> fields, const Element& e) {
+    const std::string_view contents = e.hex();
+    ctx.header(e, name);
+    if (!(ctx.length_ok(e) && ctx.holds(e, 2 / 2))) return;
     const std::string bits = BIN(mid(contents, 1, 2));
     for (const BitField& field : fields) print_field(ctx, bits, field);
 }
 
 }  // namespace
 
-void subcl_29(Context& ctx, std::string_view contents) {
+void subcl_29(Context& ctx, const Element& e) {
     one_octet(ctx, {" Optional backward call indicators", " Необязательные обратные индикаторы вызова"},
-              kBackwardIndicators, contents);
+              kBackwardIndicators, e);
 }
 
-void subcl_2A(Context& ctx, std::string_view contents) {
+void subcl_2A(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
     const bool response = mid(BIN(mid(contents, 1, 2)), 8, 1) == "1";
     one_octet(ctx, {" User-to-user indicators", " Индикаторы от пользователя к пользователю"},
-              response ? std::span<const BitField>(kUserToUserResponse) : kUserToUserRequest, contents);
+              response ? std::span<const BitField>(kUserToUserResponse) : kUserToUserRequest, e);
 }
 
-void subcl_2B(Context& ctx, std::string_view contents) {
-    hex_contents(ctx, {" Origination ISC point code", " Код пункта исходящего МЦК"}, contents);
+void subcl_2B(Context& ctx, const Element& e) {
+    hex_contents(ctx, {" Origination ISC point code", " Код пункта исходящего МЦК"}, e);
 }
 
 // Every octet gives a notification line and an extension line, also after an octet
 // whose extension bit says it is the last one.
-void subcl_2C(Context& ctx, std::string_view contents) {
-    TypeMess(ctx, {" Generic notification indicator", " Индикатор родового уведомления"});
-    if (!ctx.length_ok(contents)) return;
+void subcl_2C(Context& ctx, const Element& e) {
+    const std::string_view contents = e.hex();
+    ctx.header(e, {" Generic notification indicator", " Индикатор родового уведомления"});
+    if (!ctx.length_ok(e)) return;
     for (std::size_t digit = 1; digit + 1 <= contents.size(); digit += 2) {
         const std::string bits = BIN(mid(contents, digit, 2));
         for (const BitField& field : kNotificationOctet) print_field(ctx, bits, field);
     }
 }
 
-void subcl_2D(Context& ctx, std::string_view contents) {
-    hex_contents(ctx, {" Call history information", " Информация об истории вызова"}, contents);
+void subcl_2D(Context& ctx, const Element& e) {
+    hex_contents(ctx, {" Call history information", " Информация об истории вызова"}, e);
 }
 
-void subcl_2E(Context& ctx, std::string_view contents) {
+void subcl_2E(Context& ctx, const Element& e) {
     one_octet(ctx, {" Access delivery information", " Информация о доставке в доступ"}, kAccessDeliveryOctet,
-              contents);
+              e);
 }
 
-void subcl_2F(Context& ctx, std::string_view contents) {
+void subcl_2F(Context& ctx, const Element& e) {
     hex_contents(ctx,
                  {" Network specific facility (national use)",
                   " Услуги специфичной сети (национальное использование)"},
-                 contents);
+                 e);
 }
 
 }  // namespace tarn::isup

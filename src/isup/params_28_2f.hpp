@@ -11,12 +11,12 @@
 
 namespace tarn::isup {
 
-void subcl_29(Context& ctx, std::string_view contents);  // Optional backward call indicators
-void subcl_2A(Context& ctx, std::string_view contents);  // User-to-user indicators
-void subcl_2B(Context& ctx, std::string_view contents);  // Origination ISC point code
-void subcl_2C(Context& ctx, std::string_view contents);  // Generic notification indicator
-void subcl_2D(Context& ctx, std::string_view contents);  // Call history information
-void subcl_2E(Context& ctx, std::string_view contents);  // Access delivery information
-void subcl_2F(Context& ctx, std::string_view contents);  // Network specific facility (national use)
+void subcl_29(Context& ctx, const Element& e);  // Optional backward call indicators
+void subcl_2A(Context& ctx, const Element& e);  // User-to-user indicators
+void subcl_2B(Context& ctx, const Element& e);  // Origination ISC point code
+void subcl_2C(Context& ctx, const Element& e);  // Generic notification indicator
+void subcl_2D(Context& ctx, const Element& e);  // Call history information
+void subcl_2E(Context& ctx, const Element& e);  // Access delivery information
+void subcl_2F(Context& ctx, const Element& e);  // Network specific facility (national use)
 
 }  // namespace tarn::isup

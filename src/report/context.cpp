@@ -1,8 +1,8 @@
 #include "report/context.hpp"
 
-#include <string>
+#include <charconv>
 
-#include "report/convert.hpp"
+#include "report/octets.hpp"
 
 namespace tarn {
 
@@ -10,18 +10,16 @@ namespace {
 
 constexpr Text kOptional{" Optional parameter............", " Необязательный параметр......."};
 constexpr Text kMandatory{" Mandatory parameter...........", " Обязательный параметр........."};
-constexpr Text kLength{" Length........................ ", " Длина......................... "};
+constexpr Label kLength{" Length........................ ", " Длина......................... "};
 constexpr Text kMistake{" MISTAKE: ", " ОШИБКА: "};
 
 }  // namespace
 
 std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     if (hi < lo || hi > 8 || lo < 1) return {};
-    return mid(bits8, static_cast<std::size_t>(9 - hi), static_cast<std::size_t>(hi - lo + 1));
-}
-
-std::string OptParam(const Context& ctx) {
-    return BIN(ctx.ind);
+    const std::size_t first = static_cast<std::size_t>(8 - hi);
+    if (first >= bits8.size()) return {};
+    return bits8.substr(first, static_cast<std::size_t>(hi - lo + 1));
 }
 
 void Context::line(std::string_view text) {
@@ -39,43 +37,76 @@ void Context::field(std::string_view bits8, int hi, int lo, Text label, std::str
     screen_ += kCrLf;
 }
 
+void Context::field(std::string_view bits8, const Field& f) {
+    if (!f.prints_in(lang_)) return;
+    field(bits8, f.hi, f.lo, f.label, t(f.text(bits_value(bits8, f.hi, f.lo))));
+}
+
+void Context::fields(std::string_view bits8, std::span<const Field> table) {
+    for (const Field& f : table) field(bits8, f);
+}
+
 void Context::octets(Text label, std::string_view value) {
     line(" ********", t(label), value);
+}
+
+void Context::hex_line(Text label, std::string_view hex) {
+    line(" ********", t(label), hex, " Hex");
 }
 
 void Context::mistake(Text what) {
     line(t(kMistake), t(what));
 }
 
-bool Context::dlina(std::string_view length_octet) {
-    if (length_octet.size() < 2) return false;
-    MN = std::string(length_octet.substr(0, 2));
-    l = MN;
-    txtBIN = BIN(MN);
-    NN = 2 * decadic(txtBIN);
-    return true;
+void Context::identification(const Element& e, Text name, bool mandatory) {
+    line(" ", bits8(e.id), t(mandatory ? kMandatory : kOptional), t(name));
 }
 
-void Context::header(Text name, bool mandatory) {
-    line(" ", OptParam(*this), t(mandatory ? kMandatory : kOptional), t(name));
+void Context::header(const Element& e, Text name, bool mandatory) {
+    identification(e, name, mandatory);
     line(t(name));
-    length_line();
+    length_line(e);
 }
 
-void Context::length_line() {
-    line(" ", txtBIN, t(kLength), std::to_string(NN / 2), " Dec");
+void Context::length_line(const Element& e) {
+    char number[4];
+    const auto end = std::to_chars(number, number + sizeof number, e.length).ptr;
+    line(" ", bits8(e.length), t(kLength), std::string_view(number, static_cast<std::size_t>(end - number)),
+         " Dec");
 }
 
-bool Context::length_ok(std::string_view contents) {
-    if (contents.size() == NN) return true;
+bool Context::length_ok(const Element& e) {
+    if (e.whole()) return true;
     mistake(kInvalidFormat);
     return false;
 }
 
-bool Context::holds(std::string_view contents, std::size_t digits) {
-    if (contents.size() >= digits) return true;
+bool Context::holds(const Element& e, std::size_t octets) {
+    if (e.hex().size() >= 2 * octets) return true;
     mistake(kInvalidFormat);
     return false;
+}
+
+bool Context::open(const Element& e, Text name, Opening how, std::size_t min_octets) {
+    if (how == Opening::ByPlace) how = e.has_length ? Opening::Header : Opening::Title;
+    switch (how) {
+        case Opening::Header:
+            header(e, name);
+            if (!length_ok(e)) return false;
+            break;
+        case Opening::TitleLength:
+            line(t(name));
+            length_line(e);
+            if (!length_ok(e)) return false;
+            break;
+        case Opening::Title:
+            line(t(name));
+            break;
+        case Opening::ByPlace:
+        case Opening::None:
+            break;
+    }
+    return holds(e, min_octets);
 }
 
 }  // namespace tarn

@@ -1,13 +1,16 @@
-// The decoding context of one message: the language, the mode, the title text, the
-// report lines written so far, and the walk state that the frame walks share with the
-// element and parameter decoders. Every report line is built here.
+// The decoding context of one message: the language, the mode, the title text and the
+// report lines written so far. Every report line is built here; decoders say which bits
+// and which texts, never how many dots.
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "report/element.hpp"
+#include "report/field.hpp"
 #include "report/text.hpp"
 
 namespace tarn {
@@ -15,31 +18,26 @@ namespace tarn {
 inline constexpr std::string_view kCrLf = "\r\n";
 
 // The label of a spare field (its line has no value).
-inline constexpr Text kSpare{" Spare......................... ", " Резерв........................ "};
+inline constexpr Label kSpare{" Spare......................... ", " Резерв........................ "};
 
 // The MISTAKE text of an element or parameter whose contents do not match its format.
 inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 
-// Presence flags set by the message rules and read by the element/parameter decoders.
-// They live in the session, so they keep their values from one message to the next;
-// the callers set each flag right before the decoder that reads it.
-struct Flags {
-    bool bCAUSE = false;     // DSS1 Cause element is mandatory in this message
-    bool bChannel = false;   // DSS1 Channel identification is mandatory
-    bool bProgress = false;  // DSS1 Progress indicator is mandatory / was found
-    bool bUser = false;      // User-user is mandatory / was found
-    bool bRestart = false;   // DSS1 Restart indicator was found
-    bool bHigh = false;      // the element stands in a DSS1 message (not in ISUP)
-    bool bSubcl_09 = false;  // ISUP parameter 09 stands as a mandatory fixed parameter
-    bool bSubcl_11 = false;  // ISUP parameter 11 stands as a mandatory fixed parameter
+// How an element or parameter opens its lines.
+enum class Opening {
+    Header,       // identification line, title line, length line; then the length check
+    Title,        // the title line alone (a mandatory fixed ISUP parameter)
+    TitleLength,  // title line and length line; then the length check
+    ByPlace,      // Title without a length octet, Header with one (ISUP 09, 11)
+    None,         // nothing: the decoder prints its own opening
 };
 
 class Context {
 public:
     // `title` is what the message title line shows: the typed text in single-message
     // mode, the hex dump of the message in multi-message mode.
-    Context(Lang lang, bool single, std::string title, Flags& flags)
-        : flags(flags), lang_(lang), single_(single), title_(std::move(title)) {}
+    Context(Lang lang, bool single, std::string title)
+        : lang_(lang), single_(single), title_(std::move(title)) {}
 
     Lang lang() const { return lang_; }
     bool english() const { return lang_ == Lang::English; }
@@ -50,16 +48,6 @@ public:
     // The report of this message (txtScreen), CR LF after every line.
     const std::string& screen() const { return screen_; }
     std::string take_screen() { return std::move(screen_); }
-
-    // --- walk state shared by the frame walks and the decoders ---
-    std::size_t n = 1;         // current position in the message text, 1-based, in hex digits
-    std::string ind;           // identifier of the current element/parameter (two hex digits)
-    std::string MN;            // the two hex digits of the current length octet
-    std::size_t NN = 0;        // length of the current contents in hex digits
-    std::string l;             // working text
-    std::string txtBIN;        // bit text of the last BIN
-    std::string message_type;  // ISUP message type code (two hex digits), set by the frame
-    Flags& flags;
 
     // --- line building ---
     // Appends the pieces and CR LF as one line.
@@ -73,39 +61,47 @@ public:
 
     // A field line of bits `hi` down to `lo` (8 = most significant) of the octet whose
     // bit text is `bits8`: one blank, a dot for every bit left of the field, the field's
-    // bits, a dot for every bit right of it, the label, the value. The label literal is
-    // the 32-character " Name.......................... " form (blank, 30-character name
-    // with its dot leader, blank), so no decoder counts dots.
+    // bits, a dot for every bit right of it, the label, the value. A cut octet has a
+    // shorter (or empty) bit text, and its field prints the bits that are there.
     void field(std::string_view bits8, int hi, int lo, Text label, std::string_view value = {});
     void field(std::string_view bits8, int hi, int lo, Text label, Text value) {
         field(bits8, hi, lo, label, t(value));
     }
+    // The line of `f` read from the octet whose bit text is `bits8`: the text of the value
+    // of its bits. Nothing when the field belongs to the other reading.
+    void field(std::string_view bits8, const Field& f);
+    // The lines of the fields of one octet, in table order.
+    void fields(std::string_view bits8, std::span<const Field> table);
 
     // A line for whole octets: " ********", a 32-character label literal, the value.
     void octets(Text label, std::string_view value);
+    // A contents line: " ********", the label, the hex digits and " Hex". Empty contents
+    // give the label followed by "  Hex".
+    void hex_line(Text label, std::string_view hex);
 
     // " MISTAKE: text" / " ОШИБКА: text".
     void mistake(Text what);
 
-    // dlina: reads a length octet (two hex digits) into MN, txtBIN and NN.
-    // Returns false, changing nothing, when fewer than two digits are given.
-    bool dlina(std::string_view length_octet);
-
-    // The three header lines of an element or optional parameter: identifier bits with
-    // "Optional parameter" or "Mandatory parameter" and the name, the name alone, the
-    // length octet bits with the length in octets. Uses `ind`, `txtBIN` and `NN`.
-    void header(Text name, bool mandatory = false);
-
-    // The length line alone: length octet bits from `txtBIN`, the length in octets from `NN`.
-    void length_line();
-
-    // After the header: true when the contents have the announced NN digits; otherwise
-    // writes the invalid-format MISTAKE line and returns false.
-    bool length_ok(std::string_view contents);
-
-    // True when the contents hold at least `digits` hex digits (a fixed-format parameter's
-    // octets); otherwise writes the invalid-format MISTAKE line and returns false.
-    bool holds(std::string_view contents, std::size_t digits);
+    // --- opening an element or parameter ---
+    // The identification line: the identifier bits, " Mandatory parameter..........." or
+    // " Optional parameter............", the name (OptParam + TypeMess's first line).
+    void identification(const Element& e, Text name, bool mandatory);
+    // The three header lines: identification, the name alone, the length line. Mandatory
+    // when the element is mandatory here.
+    void header(const Element& e, Text name) { header(e, name, e.mandatory); }
+    void header(const Element& e, Text name, bool mandatory);
+    // The length line alone: the length octet's bits and the length in octets.
+    void length_line(const Element& e);
+    // True when the contents hold every octet the length octet announces; otherwise
+    // writes the invalid-format MISTAKE line.
+    bool length_ok(const Element& e);
+    // True when the contents hold at least `octets` whole octets; otherwise writes the
+    // invalid-format MISTAKE line.
+    bool holds(const Element& e, std::size_t octets);
+    // Writes the opening `how`, then checks the length (for openings that show it) and
+    // that at least `min_octets` are there. False, after the MISTAKE line, when nothing
+    // more of the element may be decoded.
+    bool open(const Element& e, Text name, Opening how, std::size_t min_octets = 0);
 
 private:
     Lang lang_;
@@ -116,14 +112,5 @@ private:
 
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.
 std::string_view bits_of(std::string_view bits8, int hi, int lo);
-
-// OptParam: the bits of the current identifier octet `ctx.ind`.
-std::string OptParam(const Context& ctx);
-
-// TypeMess: the three header lines of an ISUP optional parameter named `name`
-// (identifier bits with "Optional parameter", the name, the length line).
-inline void TypeMess(Context& ctx, Text name) {
-    ctx.header(name, false);
-}
 
 }  // namespace tarn

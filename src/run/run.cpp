@@ -28,7 +28,7 @@ void ProtocolDispatch(Context& ctx, std::string_view message) {
 }
 
 std::string decode_message(Session& session, std::string_view message) {
-    Context ctx(session.settings.lang, false, FormatOutMessage(message), session.flags);
+    Context ctx(session.settings.lang, false, FormatOutMessage(message));
     ProtocolDispatch(ctx, message);
     return ctx.take_screen();
 }
@@ -48,7 +48,7 @@ SingleResult decode_single(Session& session, std::string& box) {
     box = std::string(trim_blanks(box));
     const std::optional<std::string> message = single_message_digits(box);
     if (!message) return {};  // rejected: nothing of it is kept for a later run
-    Context ctx(session.settings.lang, true, box, session.flags);
+    Context ctx(session.settings.lang, true, box);
     ProtocolDispatch(ctx, *message);
     return {true, ctx.take_screen()};
 }

@@ -1,5 +1,5 @@
 // What lives between decoding runs: the operator's settings (the menus' check marks),
-// the presence flags, and the report buffer of the run under way.
+// and the report buffer of the run under way. Nothing of one message is kept for the next.
 #pragma once
 
 #include <string>
@@ -24,7 +24,6 @@ struct Settings {
 
 struct Session {
     Settings settings;
-    Flags flags;
     std::string txtBuffer;  // reports of the messages of the run under way
 };
 

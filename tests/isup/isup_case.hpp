@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "report/context.hpp"
+#include "report/element.hpp"
 
 namespace tarn::isup::test {
 
 using Lines = std::vector<std::string>;
-using Decoder = void (*)(Context&, std::string_view);
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
 
@@ -37,11 +37,11 @@ inline Lines report_lines(std::string_view report) {
     return lines;
 }
 
-// One parameter. Code "": mandatory fixed (bSubcl_09/bSubcl_11 true, no length octet).
+// One parameter. Code "": mandatory fixed (no length octet).
 // Length "": the length of the contents. `whole`: the lines are the whole report; otherwise
 // they must stand in the report in this order.
 struct ParamCase {
-    Decoder decode;
+    tarn::Decoder decode;
     const char* ind;
     const char* length;
     const char* contents;
@@ -57,16 +57,24 @@ inline void PrintTo(const ParamCase& c, std::ostream* os) {
         << (c.lang == En ? " en" : " ru");
 }
 
+inline unsigned hex_octet(const char* two) {
+    return static_cast<unsigned>(
+        std::strtoul(std::string(two, std::strlen(two) < 2 ? std::strlen(two) : 2).c_str(), nullptr, 16));
+}
+
+// The parameter as the message walk hands it to its decoder: a mandatory fixed one, or an
+// optional one with its length octet (the contents' own length unless given).
+inline Element element_of(const ParamCase& c) {
+    const unsigned type = hex_octet(c.message_type);
+    if (!*c.ind) return Element::fixed(0, c.contents, true, type);
+    const unsigned length =
+        *c.length ? hex_octet(c.length) : static_cast<unsigned>(std::strlen(c.contents) / 2);
+    return Element(hex_octet(c.ind), length, c.contents, false, type);
+}
+
 inline void check(const ParamCase& c) {
-    Flags flags;
-    flags.bSubcl_09 = flags.bSubcl_11 = *c.ind == '\0';
-    Context ctx(c.lang, true, "", flags);
-    ctx.ind = c.ind;
-    ctx.message_type = c.message_type;
-    char own_length[20];
-    std::snprintf(own_length, sizeof own_length, "%02zX", std::strlen(c.contents) / 2);
-    if (*c.ind) ctx.dlina(*c.length ? c.length : own_length);
-    c.decode(ctx, c.contents);
+    Context ctx(c.lang, true, "");
+    c.decode(ctx, element_of(c));
     const Lines lines = report_lines(ctx.take_screen());
     if (c.whole) {
         EXPECT_EQ(lines, c.lines);

@@ -13,8 +13,7 @@ namespace tarn::isup::test {
 namespace {
 
 Lines decode(std::string_view hex, Lang lang) {
-    Flags flags;
-    Context ctx(lang, false, "T", flags);
+    Context ctx(lang, false, "T");
     DEC_SS(ctx, hex);
     return report_lines(ctx.screen());
 }

@@ -18,19 +18,20 @@ using test::Lines;
 using test::report_lines;
 using test::Ru;
 
-// A stand-in decoder: one line "{code|contents|length octet|flag}", where the flag is
-// bSubcl_09 for code 09, bSubcl_11 for 11, bUser for 20 and "-" for any other code.
-void record(Context& ctx, std::string_view contents) {
+// A stand-in decoder: one line "{code|contents|length octet|mandatory}", where the
+// mandatory column is shown for codes 09, 11 and 20 and "-" for any other code.
+void record(Context& ctx, const Element& e) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::string code{kHex[e.id >> 4], kHex[e.id & 15]};
+    const std::string length = e.has_length ? std::string{kHex[e.length >> 4], kHex[e.length & 15]} : "";
     std::string_view flag = "-";
-    if (ctx.ind == "09") flag = ctx.flags.bSubcl_09 ? "1" : "0";
-    if (ctx.ind == "11") flag = ctx.flags.bSubcl_11 ? "1" : "0";
-    if (ctx.ind == "20") flag = ctx.flags.bUser ? "1" : "0";
-    ctx.line("{", ctx.ind, "|", contents, "|", ctx.MN, "|", flag, "}");
+    if (e.id == 0x09 || e.id == 0x11 || e.id == 0x20) flag = e.mandatory ? "1" : "0";
+    ctx.line("{", code, "|", e.hex(), "|", length, "|", flag, "}");
 }
 
 // Every parameter has the stand-in decoder, except 2A, whose decoder is not built.
-ParamDecoder recording(std::string_view code) {
-    return code == "2A" ? nullptr : record;
+Decoder recording(unsigned code) {
+    return code == 0x2A ? nullptr : record;
 }
 
 // The hex text may hold blanks between octets for legibility.
@@ -41,12 +42,11 @@ std::string strip(std::string_view hex) {
     return out;
 }
 
-Lines walk(std::string_view spaced, Lang lang, bool flags_before, ParamFinder find = recording) {
+Lines walk(std::string_view spaced, Lang lang, ParamFinder find = recording) {
     const std::string hex = strip(spaced);
-    Flags flags;
-    flags.bSubcl_09 = flags.bSubcl_11 = flags.bUser = flags_before;
-    Context ctx(lang, false, "T", flags);
-    walk_parameters(ctx, hex, mid(hex, 15, 2), find);
+    Context ctx(lang, false, "T");
+    const MessageType* type = find_message_type(hex_number(mid(hex, 15, 2)));
+    if (type != nullptr) walk_parameters(ctx, hex, *type, find);
     return report_lines(ctx.screen());
 }
 
@@ -59,11 +59,9 @@ struct WalkCase {
 
 class IsupWalk : public ::testing::TestWithParam<WalkCase> {};
 
-// The flags are set right before each call, whatever they held before.
 TEST_P(IsupWalk, Lines) {
     const WalkCase& c = GetParam();
-    EXPECT_EQ(walk(c.hex, c.lang, false), c.expected);
-    EXPECT_EQ(walk(c.hex, c.lang, true), c.expected);
+    EXPECT_EQ(walk(c.hex, c.lang), c.expected);
 }
 
 constexpr std::string_view kLongIam =
@@ -120,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, IsupWalk, ::testing::ValuesIn(kWalkCases),
 TEST(IsupWalkNoParameters, NothingFollowsTheTypeLine) {
     for (std::string_view type : {"11", "12", "13", "14", "15", "16", "31", "FC"}) {
         const std::string hex = "C581400030D300" + std::string(type) + "0001020304050600";
-        EXPECT_TRUE(walk(hex, En, false).empty()) << type;
+        EXPECT_TRUE(walk(hex, En).empty()) << type;
     }
 }
 
@@ -128,15 +126,14 @@ TEST(IsupWalkNoParameters, NothingFollowsTheTypeLine) {
 // message's report; only the last parameter may be cut short.
 TEST(IsupWalkPrefixes, NoLineFromStaleValues) {
     const std::string iam = strip(kLongIam);
-    Flags flags;
-    Context whole(En, false, "T", flags);
+    Context whole(En, false, "T");
     DEC_SS(whole, iam);
     const Lines all = report_lines(whole.screen());
-    const Lines all_walk = walk(iam, En, false);
+    const Lines all_walk = walk(iam, En);
 
     for (std::size_t k = 2; k < iam.size(); ++k) {
         const std::string_view prefix = std::string_view(iam).substr(0, k);
-        Context ctx(En, false, "T", flags);
+        Context ctx(En, false, "T");
         DEC_SS(ctx, prefix);
         const Lines lines = report_lines(ctx.screen());
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -145,7 +142,7 @@ TEST(IsupWalkPrefixes, NoLineFromStaleValues) {
             EXPECT_NE(std::find(all.begin(), all.end(), lines[i]), all.end()) << k << ": " << lines[i];
         }
 
-        const Lines part = walk(prefix, En, false);
+        const Lines part = walk(prefix, En);
         ASSERT_LE(part.size(), all_walk.size()) << k;
         for (std::size_t i = 0; i < part.size(); ++i) {
             if (part[i] == all_walk[i]) continue;

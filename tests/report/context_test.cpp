@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "report/convert.hpp"
+#include "report/octets.hpp"
 
 namespace tarn {
 namespace {
@@ -12,8 +13,7 @@ constexpr Text kNoExtension{"no extension", "нет расширения"};
 constexpr Text kDisplay{" Display", " Отображение информации"};
 
 TEST(Context, FieldLinesPutDotsAroundTheFieldBits) {
-    Flags flags;
-    Context ctx(Lang::English, true, "", flags);
+    Context ctx(Lang::English, true, "");
     ctx.field("10000001", 8, 8, kExtension, kNoExtension);
     ctx.field("10000001", 7, 5, Text{" Type of number................ ", ""}, "unknown");
     ctx.field("10000001", 4, 1, Text{" Numbering plan identificat.... ", ""}, "ISDN");
@@ -24,8 +24,7 @@ TEST(Context, FieldLinesPutDotsAroundTheFieldBits) {
 }
 
 TEST(Context, RussianPicksTheRussianHalfOfEveryText) {
-    Flags flags;
-    Context ctx(Lang::Russian, false, "", flags);
+    Context ctx(Lang::Russian, false, "");
     ctx.field("00000000", 8, 8, kExtension, kNoExtension);
     ctx.mistake(Text{"mandatory element is absent", "отсутствует обязательный элемент"});
     ctx.octets(Text{" Information elements.......... ", " Информационные элементы....... "}, "0102");
@@ -36,14 +35,10 @@ TEST(Context, RussianPicksTheRussianHalfOfEveryText) {
 }
 
 TEST(Context, HeaderAndLengthCheck) {
-    Flags flags;
-    Context ctx(Lang::English, true, "", flags);
-    ctx.ind = "28";
-    ASSERT_TRUE(ctx.dlina("05"));
-    EXPECT_EQ(ctx.NN, 10u);
-    EXPECT_EQ(ctx.txtBIN, "00000101");
-    ctx.header(kDisplay);
-    EXPECT_FALSE(ctx.length_ok("41424344"));  // 5 octets announced, 4 present
+    Context ctx(Lang::English, true, "");
+    const Element display(0x28, 5, "41424344");  // 5 octets announced, 4 present
+    ctx.header(display, kDisplay);
+    EXPECT_FALSE(ctx.length_ok(display));
     EXPECT_EQ(ctx.screen(),
               " 00101000 Optional parameter............ Display\r\n"
               " Display\r\n"
@@ -52,25 +47,94 @@ TEST(Context, HeaderAndLengthCheck) {
 }
 
 TEST(Context, RussianMandatoryHeader) {
-    Flags flags;
-    Context ctx(Lang::Russian, true, "", flags);
-    ctx.ind = "28";
-    ASSERT_TRUE(ctx.dlina("03"));
-    ctx.header(kDisplay, true);
-    EXPECT_TRUE(ctx.length_ok("414243"));
+    Context ctx(Lang::Russian, true, "");
+    const Element display(0x28, 3, "414243", true);
+    ctx.header(display, kDisplay);
+    EXPECT_TRUE(ctx.length_ok(display));
     EXPECT_EQ(ctx.screen(),
               " 00101000 Обязательный параметр......... Отображение информации\r\n"
               " Отображение информации\r\n"
               " 00000011 Длина......................... 3 Dec\r\n");
 }
 
-TEST(Context, DlinaOfAShortTextChangesNothing) {
-    Flags flags;
-    Context ctx(Lang::English, true, "", flags);
-    ASSERT_TRUE(ctx.dlina("03"));
-    EXPECT_FALSE(ctx.dlina("1"));
-    EXPECT_EQ(ctx.NN, 6u);
-    EXPECT_EQ(ctx.txtBIN, "00000011");
+// Each opening: which lines it writes, and when it stops the element.
+TEST(Context, Openings) {
+    constexpr Text kName{" Name", " Имя"};
+    const struct {
+        const char* name;
+        Element element;
+        Opening how;
+        std::size_t min_octets;
+        bool ok;
+        std::string lines;
+    } cases[] = {
+        {"HeaderWhole", Element(0x08, 1, "80"), Opening::Header, 1, true,
+         " 00001000 Optional parameter............ Name\r\n Name\r\n 00000001 Length........................ "
+         "1 Dec\r\n"},
+        {"TitleLengthCut", Element(0x04, 3, "8110"), Opening::TitleLength, 2, false,
+         " Name\r\n 00000011 Length........................ 3 Dec\r\n MISTAKE: Invalid element format\r\n"},
+        {"TitleShort", Element::fixed(0x06, "0", true), Opening::Title, 1, false,
+         " Name\r\n MISTAKE: Invalid element format\r\n"},
+        {"ByPlaceFixed", Element::fixed(0x09, "0A", true), Opening::ByPlace, 1, true, " Name\r\n"},
+        {"ByPlaceOptional", Element(0x09, 1, "0A"), Opening::ByPlace, 1, true,
+         " 00001001 Optional parameter............ Name\r\n Name\r\n 00000001 Length........................ "
+         "1 Dec\r\n"},
+        {"NoneLongEnough", Element(0x2B, 0, ""), Opening::None, 0, true, ""},
+    };
+    for (const auto& c : cases) {
+        Context ctx(Lang::English, true, "");
+        EXPECT_EQ(ctx.open(c.element, kName, c.how, c.min_octets), c.ok) << c.name;
+        EXPECT_EQ(ctx.screen(), c.lines) << c.name;
+    }
+}
+
+// A field reads its bits from the octet's bit text; a cut octet prints the bits that are
+// there; the other reading's field prints nothing; a miss gives the "any other" text.
+TEST(Context, FieldTables) {
+    static constexpr Row kValues[] = {{0b01, {"one", "один"}}};
+    static constexpr Text kDense[] = {{"zero", "ноль"}, {"one", "один"}};
+    static constexpr Field kOctet[] = {
+        {2,
+         1,
+         {" Low........................... ", " Младшие....................... "},
+         kValues,
+         {"other", "иное"}},
+        dense_field(3, 3, {" Bit 3......................... ", " Бит 3......................... "}, kDense),
+        {4, 4, {" English only.................. ", ""}, kValues, {"other", ""}, Only::English},
+        spare_field(8, 5, kSpare),
+    };
+    const Octets octets("3");  // a half octet: bits 8-5 only
+    Context en(Lang::English, true, "");
+    en.fields(bits8(0x05), kOctet);
+    en.fields(octets.bits(0), kOctet);
+    EXPECT_EQ(en.screen(),
+              " ......01 Low........................... one\r\n"
+              " .....1.. Bit 3......................... one\r\n"
+              " ....0... English only.................. other\r\n"
+              " 0000.... Spare......................... \r\n"
+              " ...... Low........................... other\r\n"
+              " ....... Bit 3......................... zero\r\n"
+              " ....... English only.................. other\r\n"
+              " 0011.... Spare......................... \r\n");
+    Context ru(Lang::Russian, true, "");
+    ru.fields(bits8(0x02), kOctet);
+    EXPECT_EQ(ru.screen(),
+              " ......10 Младшие....................... иное\r\n"
+              " .....0.. Бит 3......................... ноль\r\n"
+              " 0000.... Резерв........................ \r\n");
+}
+
+TEST(Octets, WholeHalfAndMissing) {
+    const Octets o("8A1");
+    EXPECT_EQ(o.size(), 1u);
+    EXPECT_TRUE(o.half());
+    EXPECT_EQ(o[0], 0x8Au);
+    EXPECT_EQ(o.bits(0), "10001010");
+    EXPECT_EQ(o.bits(1), "0001");
+    EXPECT_EQ(o.bits(2), "");
+    EXPECT_EQ(o[5], 0u);
+    EXPECT_EQ(o.hex_from(1), "1");
+    EXPECT_EQ(o.hex_from(2), "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "isup/parameters.hpp"
 
+#include "isup/backward.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
 #include "isup/indicators.hpp"
@@ -17,18 +18,18 @@ constexpr ParamRow kParameters[] = {
     {0x02, subcl_02},  // Transmission medium requirement
     {0x04, subcl_04},  // Called party number
     {0x05, subcl_05},  // Subsequent number
-    {0x06, subcl_06},  // Nature of connection indicators
-    {0x07, subcl_07},  // Forward call indicators
-    {0x08, subcl_08},  // Optional forward call indicators
-    {0x09, subcl_09},  // Calling party's category
+    {0x06, fields_parameter<kNatureOfConnectionIndicators>},  // subcl_06: Nature of connection indicators
+    {0x07, fields_parameter<kForwardCallIndicators>},  // subcl_07: Forward call indicators
+    {0x08, fields_parameter<kOptionalForwardCallIndicators>},  // subcl_08: Optional forward call indicators
+    {0x09, fields_parameter<kCallingPartysCategory>},  // subcl_09: Calling party's category
     {0x0A, subcl_0A},  // Calling party number
     {0x0B, subcl_0B},  // Redirecting number
     {0x0C, subcl_0C},  // Redirection number
     {0x0D, subcl_0D},  // Connection request
-    {0x0E, subcl_0E},  // Information request indicators
-    {0x0F, subcl_0F},  // Information indicators
-    {0x10, subcl_10},  // Continuity indicators
-    {0x11, subcl_11},  // Backward call indicators
+    {0x0E, fields_parameter<kInformationRequestIndicators>},  // subcl_0E: Information request indicators
+    {0x0F, fields_parameter<kInformationIndicators>},  // subcl_0F: Information indicators
+    {0x10, fields_parameter<kContinuityIndicators>},  // subcl_10: Continuity indicators
+    {0x11, fields_parameter<kBackwardCallIndicators>},  // subcl_11: Backward call indicators
     {0x12, subcl_12},  // Cause indicators
     {0x28, subcl_28},  // Original called number
     {0x29, subcl_29},  // Optional backward call indicators

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
 
@@ -51,6 +52,11 @@ struct ParamCase {
     const char* message_type = "01";
 };
 constexpr bool kSome = false;
+
+// The decoder of parameter `code`, as the message walk finds it.
+inline tarn::Decoder param(unsigned code) {
+    return find_parameter(code);
+}
 
 inline void PrintTo(const ParamCase& c, std::ostream* os) {
     *os << (*c.ind ? c.ind : "fixed") << " " << c.length << " " << c.contents

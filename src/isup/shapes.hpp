@@ -4,6 +4,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "report/context.hpp"
 #include "report/element.hpp"
@@ -43,5 +45,29 @@ template <const HexShape& Shape>
 void hex_parameter(Context& ctx, const Element& e) {
     decode_hex(ctx, e, Shape);
 }
+
+// --- numbers ---
+// A number parameter (Q.763 3.9 and its kin): optional leading octets of fields, the octet
+// whose bit 8 is the odd/even indicator (with the nature of address or its like), an
+// optional second octet of fields, then the address signals, two per octet, shown under
+// the digits label when at least two characters result. Every octet before the signals
+// must be there.
+struct NumberShape {
+    Text name;
+    Opening opening;
+    std::span<const OctetFields> leading;  // octets before the odd/even octet
+    OctetFields octet1;                    // the odd/even octet's fields
+    OctetFields octet2;                    // empty: the signals follow octet 1
+    Label digits;
+};
+void decode_number(Context& ctx, const Element& e, const NumberShape& shape);
+template <const NumberShape& Shape>
+void number_parameter(Context& ctx, const Element& e) {
+    decode_number(ctx, e, Shape);
+}
+
+// Address signals from the address octets (AdrS). With an odd number of signals the high
+// half of the last octet is the filler, not a signal: it is dropped before any F becomes "ST".
+std::string address_signals(std::string_view hex, bool odd);
 
 }  // namespace tarn::isup

@@ -152,10 +152,16 @@ const ParamCase kNumbers[] = {
         " .111.... Индикатор плана нумерации..... не используется в ISUP-R",
         " 1....... Инд. номера внутренней сети... доступ к номеру внутренней сети не разрешен",
         " ******** Адресные сигналы.............. 1234"}},
-    // A Connection request cut short stops at the missing field.
+    // A Connection request shorter than seven octets, as long as its length octet says:
+    // the missing fields print empty before " Hex".
     {param(0x0D), "0D", "", "010203040506", Ru, {" 00001101 Необязательный параметр....... Запрос соединения",
         " Запрос соединения", " 00000110 Длина......................... 6 Dec", " ******** Локальная ссылка.............. 010203 Hex",
-        " ******** Код пункта сигнализации....... 0405 Hex", " ******** Класс протокола............... 06 Hex", kOshibka}},
+        " ******** Код пункта сигнализации....... 0405 Hex", " ******** Класс протокола............... 06 Hex",
+        " ******** Кредит........................  Hex"}},
+    {param(0x0D), "0D", "", "010203", En, {" 00001101 Optional parameter............ Connection request",
+        " Connection request", " 00000011 Length........................ 3 Dec", " ******** Local reference............... 010203 Hex",
+        " ******** Signalling point code.........  Hex", " ******** Protocol classs...............  Hex",
+        " ******** Credit........................  Hex"}},
     {param(0x0D), "0D", "", "01020304050607", En, {" ******** Credit........................ 07 Hex"}, kSome},
     // Address signals: odd with filler F (no "S" left over), even ending in ST.
     {param(0x04), "04", "", "81102143F5", Ru, {" ******** Адресные сигналы.............. 12345"}, kSome},
@@ -228,6 +234,15 @@ const ParamCase kParams28To2F[] = {
     {param(0x2F), "2F", "03", "ABCD", En, {" 00101111 Optional parameter............ Network specific facility (national use)",
         " Network specific facility (national use)", " 00000011 Length........................ 3 Dec", kMistake}},
     {param(0x2F), "2F", "", "ABCD", Ru, {" ******** Информационные элементы....... ABCD Hex"}, kSome},
+    // Length 0: the length check passes and the one contents line still stands, empty.
+    {param(0x2B), "2B", "", "", En, {" 00101011 Optional parameter............ Origination ISC point code",
+        " Origination ISC point code", " 00000000 Length........................ 0 Dec",
+        " ******** Information elements..........  Hex"}},
+    {param(0x2D), "2D", "", "", Ru, {" 00101101 Необязательный параметр....... Информация об истории вызова",
+        " Информация об истории вызова", " 00000000 Длина......................... 0 Dec",
+        " ******** Информационные элементы.......  Hex"}},
+    {param(0x2F), "2F", "", "", En, {" ******** Information elements..........  Hex"}, kSome},
+    {param(0x2F), "2F", "", "", Ru, {" ******** Информационные элементы.......  Hex"}, kSome},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Params28To2F, IsupParam, ::testing::ValuesIn(kParams28To2F));

@@ -43,6 +43,10 @@ constexpr ParamRow kParameters[] = {
 
 }  // namespace
 
+std::span<const ParamRow> parameter_decoders() {
+    return kParameters;
+}
+
 Decoder find_parameter(unsigned code) {
     for (const ParamRow& row : kParameters) {
         if (row.code == code) return row.decode;

@@ -19,6 +19,7 @@ struct ScriptedPrompts final : tarn::app::Prompts {
     explicit ScriptedPrompts(QString report) : report_(std::move(report)) {}
     QString openFileName(QWidget*, const QString&) override { return report_; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    tarn::app::SaveChoice saveAs(QWidget*, const QString&, const QStringList&, int) override { return {}; }
     std::optional<QString> text(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }

@@ -493,6 +493,11 @@ void DecoderWindow::showPending() {
 
 QString DecoderWindow::feedStatus() const {
     const QLocale locale = QLocale::system();
+    // Since when: the time, and the date too when it was not today.
+    auto when = [&locale](const QDateTime& since) {
+        return since.date() == QDate::currentDate() ? locale.toString(since.time(), QLocale::ShortFormat)
+                                                    : locale.toString(since, QLocale::ShortFormat);
+    };
     QString where = QStringLiteral("Vantix");
     if (const auto& address = vantix_->address())
         where += QStringLiteral(" %1:%2").arg(address->host).arg(address->port);
@@ -508,10 +513,10 @@ QString DecoderWindow::feedStatus() const {
             state = QStringLiteral("подключение...");
             break;
         case VantixLink::State::Connected:
-            state = QStringLiteral("подключено с ") + locale.toString(vantix_->since(), QLocale::ShortFormat);
+            state = QStringLiteral("подключено с ") + when(vantix_->since());
             break;
         case VantixLink::State::Disconnected:
-            state = QStringLiteral("нет связи с ") + locale.toString(vantix_->since(), QLocale::ShortFormat) +
+            state = QStringLiteral("нет связи с ") + when(vantix_->since()) +
                     QStringLiteral(", повтор каждые 9 с");
             break;
     }

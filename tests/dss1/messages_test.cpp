@@ -352,12 +352,6 @@ const Message kMessages[] = {
         kNoExtEn,
         " .0100010 Cause Value................... No circuit/channel available",
         kNoExtEn}},
-    {"UserInformationMoreDataRu", "08 01 01 20 A0", Ru, 8, type_line(Ru, "00100000", " ИНФОРМАЦИЯ ПОЛЬЗОВАТЕЛЯ") + Lines{
-        " 10100000 Необязательный параметр....... Большое количество данных",
-        " Большое количество данных",
-        " .0100000 Идентиф.информацион.элемента.. 0100000",
-        " 1....... Однобайтовый информ.элемент... 1",
-        " ОШИБКА: Информация от пользователя к пользователю - отсутствует обязательный элемент"}},
     // A Display carrying CR LF and ETX keeps the report's lines whole.
     {"DisplayWithLineBreak", "08 01 81 45 08 02 80 90 28 04 41 0D 0A 03", En, 18,
         head("00101000", kOptEn, " Display", "00000100", "4", En) + Lines{" ******** Information elements (IA5).... A<CR><LF><ETX>"}},

@@ -1,5 +1,6 @@
 #include "isup/parameters.hpp"
 
+#include "dss1/call_state.hpp"
 #include "isup/backward.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
@@ -13,6 +14,9 @@
 namespace tarn::isup {
 
 namespace {
+
+// Display information is the DSS1 Display element.
+using dss1::DISPLAY;
 
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
@@ -53,6 +57,7 @@ constexpr ParamRow kParameters[] = {
     {0x2D, hex_parameter<kCallHistoryInformation>},             // subcl_2D: Call history information
     {0x2E, fields_parameter<kAccessDeliveryInformation>},       // subcl_2E: Access delivery information
     {0x2F, hex_parameter<kNetworkSpecificFacility>},            // subcl_2F: Network specific facility
+    {0x73, DISPLAY},                                            // Display information
 };
 
 }  // namespace

@@ -1,14 +1,12 @@
-// libFuzzer target: any bytes as a typed message and as a report text, in both languages,
-// and as the contents of every DSS1 element decoder. The decoders must neither crash nor
-// read out of range, and every report line must end with CR LF.
+// libFuzzer target: any bytes as a typed message and as a report text, in both languages
+// (the element and parameter decoders one by one: registry_fuzz.cpp). The decoders must
+// neither crash nor read out of range, and every report line must end with CR LF.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "dss1/elements.hpp"
-#include "report/context.hpp"
 #include "run/run.hpp"
 
 namespace {
@@ -45,16 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (std::string_view head : {"08", "C5"}) {
             std::string message = std::string(head) + box;
             check_lines(tarn::decode_message(session, message));
-        }
-        // As the contents of each DSS1 element, whole and cut short of its length octet.
-        const std::string_view contents = std::string_view(box).substr(0, 2 * 255);
-        const auto length = static_cast<unsigned>(contents.size() / 2);
-        for (const tarn::dss1::ElementEntry& entry : tarn::dss1::element_decoders()) {
-            for (unsigned announced : {length, length < 255 ? length + 1 : length}) {
-                tarn::Context ctx(lang, true, "");
-                entry.decode(ctx, tarn::Element(entry.id, announced, contents, (announced & 1) != 0, 0x05));
-                check_lines(ctx.screen());
-            }
         }
         // As a report text cut into messages.
         tarn::MultiRun run(session, [](std::string&& report) { check_lines(report); });

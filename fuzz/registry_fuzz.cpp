@@ -22,7 +22,8 @@ void check(const std::string& report) {
         if (end == std::string_view::npos) std::abort();
         const std::string_view line = rest.substr(0, end);
         if (line.find_first_of("\r\n") != std::string_view::npos) std::abort();
-        if (line.size() > 1 && line[0] == ' ' && std::string_view("01.*").find(line[1]) != std::string_view::npos) {
+        if (line.size() > 1 && line[0] == ' ' &&
+            std::string_view("01.*").find(line[1]) != std::string_view::npos) {
             const std::size_t column_end = line.find_first_not_of("01.*", 1);
             if (column_end > 9) std::abort();
             if (column_end != std::string_view::npos && line[column_end] != ' ') std::abort();

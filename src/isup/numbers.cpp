@@ -57,11 +57,13 @@ constexpr Field kCalledOctet2[] = {
     {7, 5, kPlanLabel, kCalledPlan, {"spare", "не применяется в ISUP-R"}},
     {8, 8, {" Internal network number ind... ", " Инд.внутреннего номера сети... "}, kCalledInn},
 };
-constexpr Field kCalledNumberOctet1[] = {{7, 1, kNatureLabel, kCalledNature, {"spare", kNotInIsupR.ru}}, kOddEven};
+constexpr Field kCalledNumberOctet1[] = {{7, 1, kNatureLabel, kCalledNature, {"spare", kNotInIsupR.ru}},
+                                         kOddEven};
 
 // --- Subsequent number (05): octet 1 only, then the signals ---
 
-constexpr Label kSubsequentNumberDigitsLabel{" Address signal................ ", " Адресный сигнал............... "};
+constexpr Label kSubsequentNumberDigitsLabel{" Address signal................ ",
+                                             " Адресный сигнал............... "};
 constexpr Field kSubsequentNumberOctet1[] = {{7, 1, kSpare}, kOddEvenSpaced};
 
 // --- Calling party number (0A) ---
@@ -102,7 +104,8 @@ constexpr Field kCallingOctet2[] = {
     {7, 5, kPlanLabel, kCallingPlan, {"spare", kNotInIsupR.ru}},
     {8, 8, {" Number incomplete indicator... ", " Индикатор полноты номера...... "}, kCallingIncomplete},
 };
-constexpr Field kCallingNumberOctet1[] = {{7, 1, kNatureLabel, kCallingNature, {"spare", kNotInIsupR.ru}}, kOddEven};
+constexpr Field kCallingNumberOctet1[] = {{7, 1, kNatureLabel, kCallingNature, {"spare", kNotInIsupR.ru}},
+                                          kOddEven};
 
 // --- Redirecting number (0B) and Original called number (28): one octet-2 layout ---
 
@@ -130,8 +133,10 @@ constexpr Field kRedirectingOctet2[] = {
     {7, 5, kPlanLabel, kRedirectingPlan, {"spare", kNotInIsupR.ru}},
     {8, 8, kSpare},
 };
-constexpr Field kRedirectingNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}}, kOddEven};
-constexpr Field kOriginalCalledNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "пропущен"}}, kOddEven};
+constexpr Field kRedirectingNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}},
+                                              kOddEven};
+constexpr Field kOriginalCalledNumberOctet1[] = {
+    {7, 1, kNatureLabel, kRedirectingNature, {"spare", "пропущен"}}, kOddEven};
 
 // --- Redirection number (0C) ---
 
@@ -150,7 +155,8 @@ constexpr Field kRedirectionOctet2[] = {
     {7, 5, kPlanLabel, kRedirectionPlan, {"reserved for national use", kNotInIsupR.ru}},
     {8, 8, {" Internal network number ind... ", " Инд. номера внутренней сети... "}, kRedirectionInn},
 };
-constexpr Field kRedirectionNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}}, kOddEvenSpaced};
+constexpr Field kRedirectionNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}},
+                                              kOddEvenSpaced};
 
 // --- Connection request (0D): whole-octet fields shown as hex digits ---
 
@@ -168,19 +174,50 @@ constexpr HexField kConnectionRequest[] = {
 
 }  // namespace
 
-constexpr NumberShape kCalledPartyNumber{{" Called party number", " Номер вызываемого абонента"}, Opening::TitleLength, {}, kCalledNumberOctet1, kCalledOctet2, kAddressLabel};  // 04 subcl_04
-constexpr NumberShape kSubsequentNumber{{" Subsequent number", " Последующий номер"}, Opening::TitleLength, {}, kSubsequentNumberOctet1, {}, kSubsequentNumberDigitsLabel};  // 05 subcl_05
-constexpr NumberShape kCallingPartyNumber{{" Calling party number", " Номер вызывающего абонента"}, Opening::Header, {}, kCallingNumberOctet1, kCallingOctet2, kAddressLabel};  // 0A subcl_0A
-constexpr NumberShape kRedirectingNumber{{" Redirecting number", " Перенаправляющий номер"}, Opening::Header, {}, kRedirectingNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 0B subcl_0B
-constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Первоначальный вызываемый номер"}, Opening::Header, {}, kOriginalCalledNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 28 subcl_28
-constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"}, Opening::Header, {}, kRedirectionNumberOctet1, kRedirectionOctet2, kAddressLabel};  // 0C subcl_0C
+constexpr NumberShape kCalledPartyNumber{{" Called party number", " Номер вызываемого абонента"},
+                                         Opening::TitleLength,
+                                         {},
+                                         kCalledNumberOctet1,
+                                         kCalledOctet2,
+                                         kAddressLabel};  // 04 subcl_04
+constexpr NumberShape kSubsequentNumber{{" Subsequent number", " Последующий номер"},
+                                        Opening::TitleLength,
+                                        {},
+                                        kSubsequentNumberOctet1,
+                                        {},
+                                        kSubsequentNumberDigitsLabel};  // 05 subcl_05
+constexpr NumberShape kCallingPartyNumber{{" Calling party number", " Номер вызывающего абонента"},
+                                          Opening::Header,
+                                          {},
+                                          kCallingNumberOctet1,
+                                          kCallingOctet2,
+                                          kAddressLabel};  // 0A subcl_0A
+constexpr NumberShape kRedirectingNumber{{" Redirecting number", " Перенаправляющий номер"},
+                                         Opening::Header,
+                                         {},
+                                         kRedirectingNumberOctet1,
+                                         kRedirectingOctet2,
+                                         kAddressLabel};  // 0B subcl_0B
+constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Первоначальный вызываемый номер"},
+                                            Opening::Header,
+                                            {},
+                                            kOriginalCalledNumberOctet1,
+                                            kRedirectingOctet2,
+                                            kAddressLabel};  // 28 subcl_28
+constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"},
+                                         Opening::Header,
+                                         {},
+                                         kRedirectionNumberOctet1,
+                                         kRedirectionOctet2,
+                                         kAddressLabel};  // 0C subcl_0C
 
 // Local reference (octets 1-3), signalling point code (4-5), protocol class (6), credit (7),
 // each as the hex digits stand in the message. Contents shorter than seven octets but as
 // long as their length octet says print the missing fields empty before " Hex".
 void subcl_0D(Context& ctx, const Element& e) {
     if (!ctx.open(e, {" Connection request", " Запрос соединения"}, Opening::Header)) return;
-    for (const HexField& field : kConnectionRequest) ctx.hex_line(field.label, mid(e.hex(), field.first, field.digits));
+    for (const HexField& field : kConnectionRequest)
+        ctx.hex_line(field.label, mid(e.hex(), field.first, field.digits));
 }
 
 }  // namespace tarn::isup

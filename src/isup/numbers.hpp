@@ -1,6 +1,6 @@
 // ISUP number parameters (Q.763 layout: odd/even and nature of address in octet 1,
-// numbering plan and the other indicators in octet 2, address signals from octet 3 on)
-// and the Connection request.
+// numbering plan and the other indicators in octet 2, address signals from octet 3 on; the
+// Generic number has its number qualifier octet before them) and the Connection request.
 #pragma once
 
 #include "isup/shapes.hpp"
@@ -19,5 +19,7 @@ extern const NumberShape kRedirectingNumber;     // 0B subcl_0B
 extern const NumberShape kRedirectionNumber;     // 0C subcl_0C
 void subcl_0D(Context& ctx, const Element& e);   // Connection request
 extern const NumberShape kOriginalCalledNumber;  // 28 subcl_28
+extern const NumberShape kLocationNumber;        // 3F subcl_3F
+extern const NumberShape kGenericNumber;         // C0 subcl_C0
 
 }  // namespace tarn::isup

@@ -1,7 +1,8 @@
 // ISUP optional parameters 30 to 3A (Q.763): User service information prime, Propagation
-// delay counter, Remote operations, Service activation, User teleservice information,
-// Transmission medium used, Call diversion information, Echo control information, the
-// parameter coded 39 and MLPP precedence.
+// delay counter, Remote operations, Service activation, Transmission medium used, Call
+// diversion information, Echo control information, the parameter coded 39 and MLPP
+// precedence. User teleservice information (34), the High layer compatibility octets, has
+// no decoder here.
 #pragma once
 
 #include "isup/shapes.hpp"

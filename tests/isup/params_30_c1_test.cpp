@@ -375,7 +375,7 @@ const ParamCase kEdges[] = {
         " 00000000 Length........................ 0 Dec", kMistake}},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Tables, Params30ToC1Edges, ::testing::ValuesIn(kEdges));
+INSTANTIATE_TEST_SUITE_P(Tables, Params30ToC1Edges, ::testing::ValuesIn(kEdges), test::case_name);
 
 // --- whole typed messages ---
 

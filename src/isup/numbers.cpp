@@ -1,7 +1,7 @@
 // ISUP number parameters: Called party number (04), Subsequent number (05), Calling party
-// number (0A), Redirecting number (0B), Redirection number (0C), Original called number
-// (28), Location number (3F), Generic number (C0), each one data row of the number shape;
-// and the Connection request (0D).
+// number (0A), Redirecting number (0B), Redirection number (0C), Connected number (21),
+// Transit network selection (23), Original called number (28), Location number (3F) and
+// Generic number (C0), each one data row of the number shape; and the Connection request (0D).
 #include "isup/numbers.hpp"
 
 #include "report/convert.hpp"
@@ -159,6 +159,67 @@ constexpr Field kRedirectionOctet2[] = {
 constexpr Field kRedirectionNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}},
                                               kOddEvenSpaced};
 
+// --- Connected number (21): the Calling party number's octet 1, bit 8 of octet 2 spare ---
+
+constexpr Row kConnectedScreening[] = {
+    {1,
+     {"user provided, verified passed",
+      "номер обеспечивается оборудованием пользователя, проверяется и передается"}},
+    {3, {"network provided", "номер обеспечивается сетью"}},
+};
+constexpr Text kConnectedPresentation[] = {
+    {"presentation allowed", "предоставление разрешено"},
+    {"presentation restricted", "предоставление запрещено"},
+    {"address not available", "адрес недоступен"},
+    {"spare", "резерв"},
+};
+constexpr Row kConnectedPlan[] = {
+    {1, {kE164.en, "План нумерации ISDN (Телефония)"}},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
+};
+constexpr Field kConnectedOctet2[] = {
+    {2,
+     1,
+     {" Screening indicator........... ", " Индикатор отображения......... "},
+     kConnectedScreening,
+     {"reserved", kNotInIsupR.ru}},
+    dense_field(4, 3, kPresentationLabel, kConnectedPresentation),
+    {7, 5, kPlanLabel, kConnectedPlan, {"spare", kNotInIsupR.ru}},
+    {8, 8, kSpare},
+};
+
+// --- Transit network selection (23): octet 1, then the network identification digits ---
+
+constexpr Row kNetworkPlan[] = {
+    {0b0000, {"unknown", "неизвестен"}},
+    {0b0011,
+     {"public data network identification code (DNIC), Recommendation X.121",
+      "код идентификации сети передачи данных общего пользования (DNIC), Рекомендация X.121"}},
+    {0b0110,
+     {"public land Mobile Network Identification Code (MNIC), Recommendation E.212",
+      "код идентификации наземной сети подвижной связи общего пользования (MNIC), Рекомендация E.212"}},
+};
+constexpr Row kNetworkType[] = {
+    {0b000, {"CCITT/ITU-T-standardized identification", "идентификация, стандартизованная CCITT/ITU-T"}},
+    {0b010, {"national network identification", "идентификация национальной сети"}},
+};
+constexpr Field kTransitNetworkOctet1[] = {
+    {4,
+     1,
+     {" Network identification plan... ", " План идентификации сети....... "},
+     kNetworkPlan,
+     {"spare", "резерв"}},
+    {7,
+     5,
+     {" Type of network identificat... ", " Тип идентификации сети........ "},
+     kNetworkType,
+     {"spare", "резерв"}},
+    kOddEven,
+};
+constexpr Label kNetworkIdentificationLabel{" Network identification........ ",
+                                            " Идентификация сети............ "};
+
 // --- Location number (3F): ISUP-R reads four nature codes as the global identification of
 // a mobile cell, whose address signals are the country, station and base digits ---
 
@@ -284,54 +345,20 @@ constexpr HexField kConnectionRequest[] = {
 
 }  // namespace
 
-constexpr NumberShape kCalledPartyNumber{{" Called party number", " Номер вызываемого абонента"},
-                                         Opening::TitleLength,
-                                         {},
-                                         kCalledNumberOctet1,
-                                         kCalledOctet2,
-                                         kAddressLabel};  // 04 subcl_04
-constexpr NumberShape kSubsequentNumber{{" Subsequent number", " Последующий номер"},
-                                        Opening::TitleLength,
-                                        {},
-                                        kSubsequentNumberOctet1,
-                                        {},
-                                        kSubsequentNumberDigitsLabel};  // 05 subcl_05
-constexpr NumberShape kCallingPartyNumber{{" Calling party number", " Номер вызывающего абонента"},
-                                          Opening::Header,
-                                          {},
-                                          kCallingNumberOctet1,
-                                          kCallingOctet2,
-                                          kAddressLabel};  // 0A subcl_0A
-constexpr NumberShape kRedirectingNumber{{" Redirecting number", " Перенаправляющий номер"},
-                                         Opening::Header,
-                                         {},
-                                         kRedirectingNumberOctet1,
-                                         kRedirectingOctet2,
-                                         kAddressLabel};  // 0B subcl_0B
-constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Первоначальный вызываемый номер"},
-                                            Opening::Header,
-                                            {},
-                                            kOriginalCalledNumberOctet1,
-                                            kRedirectingOctet2,
-                                            kAddressLabel};  // 28 subcl_28
-constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"},
-                                         Opening::Header,
-                                         {},
-                                         kRedirectionNumberOctet1,
-                                         kRedirectionOctet2,
-                                         kAddressLabel};  // 0C subcl_0C
-constexpr NumberShape kLocationNumber{{" Location number", " Местонахождение номера"},
-                                      Opening::Header,
-                                      {},
-                                      kLocationOctet1,
-                                      kLocationOctet2,
-                                      kLocationDigitsLabel};  // 3F subcl_3F
-constexpr NumberShape kGenericNumber{{" Generic number", " Родовой номер"},
-                                     Opening::Header,
-                                     kGenericLeading,
-                                     kGenericOctet2,
-                                     kGenericOctet3,
-                                     kGenericDigitsLabel};  // C0 subcl_C0
+// One data row per number parameter. The Russian reading decodes the Transit network
+// selection in the same layout as the English.
+// clang-format off
+constexpr NumberShape kCalledPartyNumber{{" Called party number", " Номер вызываемого абонента"}, Opening::TitleLength, {}, kCalledNumberOctet1, kCalledOctet2, kAddressLabel};  // 04 subcl_04
+constexpr NumberShape kSubsequentNumber{{" Subsequent number", " Последующий номер"}, Opening::TitleLength, {}, kSubsequentNumberOctet1, {}, kSubsequentNumberDigitsLabel};  // 05 subcl_05
+constexpr NumberShape kCallingPartyNumber{{" Calling party number", " Номер вызывающего абонента"}, Opening::Header, {}, kCallingNumberOctet1, kCallingOctet2, kAddressLabel};  // 0A subcl_0A
+constexpr NumberShape kRedirectingNumber{{" Redirecting number", " Перенаправляющий номер"}, Opening::Header, {}, kRedirectingNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 0B subcl_0B
+constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Первоначальный вызываемый номер"}, Opening::Header, {}, kOriginalCalledNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 28 subcl_28
+constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"}, Opening::Header, {}, kRedirectionNumberOctet1, kRedirectionOctet2, kAddressLabel};  // 0C subcl_0C
+constexpr NumberShape kConnectedNumber{{" Connected number", " Подключенный номер"}, Opening::Header, {}, kCallingNumberOctet1, kConnectedOctet2, kAddressLabel};  // 21 subcl_21
+constexpr NumberShape kTransitNetworkSelection{{" Transit network selection", " Выбор транзитной сети"}, Opening::Header, {}, kTransitNetworkOctet1, {}, kNetworkIdentificationLabel};  // 23 subcl_23
+constexpr NumberShape kLocationNumber{{" Location number", " Местонахождение номера"}, Opening::Header, {}, kLocationOctet1, kLocationOctet2, kLocationDigitsLabel};  // 3F subcl_3F
+constexpr NumberShape kGenericNumber{{" Generic number", " Родовой номер"}, Opening::Header, kGenericLeading, kGenericOctet2, kGenericOctet3, kGenericDigitsLabel};  // C0 subcl_C0
+// clang-format on
 
 // Local reference (octets 1-3), signalling point code (4-5), protocol class (6), credit (7),
 // each as the hex digits stand in the message. Contents shorter than seven octets but as

@@ -5,9 +5,12 @@
 #include "isup/cause.hpp"
 #include "isup/indicators.hpp"
 #include "isup/numbers.hpp"
+#include "isup/params_13_1e.hpp"
+#include "isup/params_21_27.hpp"
 #include "isup/params_28_2f.hpp"
 #include "isup/params_30_3a.hpp"
 #include "isup/params_3e_c1.hpp"
+#include "isup/range_status.hpp"
 
 namespace tarn::isup {
 
@@ -33,6 +36,17 @@ constexpr ParamRow kParameters[] = {
     {0x10, fields_parameter<kContinuityIndicators>},            // subcl_10: Continuity indicators
     {0x11, fields_parameter<kBackwardCallIndicators>},          // subcl_11: Backward call indicators
     {0x12, subcl_12},                                           // Cause indicators
+    {0x13, fields_parameter<kRedirectionInformation>},          // subcl_13: Redirection information
+    {0x15, subcl_15},                                           // Circuit group supervision message type
+    {0x16, subcl_16},                                           // Range and status
+    {0x1A, subcl_1A},                                           // Closed user group interlock code
+    {0x1D, subcl_1D},                                           // User service information
+    {0x1E, hex_parameter<kSignallingPointCode>},                // subcl_1E: Signalling point code
+    {0x21, number_parameter<kConnectedNumber>},                 // subcl_21: Connected number
+    {0x22, fields_parameter<kSuspendResumeIndicators>},         // subcl_22: Suspend/resume indicators
+    {0x23, number_parameter<kTransitNetworkSelection>},         // subcl_23: Transit network selection
+    {0x24, fields_parameter<kEventInformation>},                // subcl_24: Event information
+    {0x27, fields_parameter<kAutomaticCongestionLevel>},        // subcl_27: Automatic congestion level
     {0x28, number_parameter<kOriginalCalledNumber>},            // subcl_28: Original called number
     {0x29, fields_parameter<kOptionalBackwardCallIndicators>},  // subcl_29: Optional backward call indicators
     {0x2A, subcl_2A},                                           // User-to-user indicators

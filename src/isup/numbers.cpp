@@ -1,7 +1,7 @@
 // ISUP number parameters: Called party number (04), Subsequent number (05), Calling party
 // number (0A), Redirecting number (0B), Redirection number (0C), Connected number (21),
-// Transit network selection (23) and Original called number (28), each one data row of
-// the number shape; and the Connection request (0D).
+// Transit network selection (23), Original called number (28), Location number (3F) and
+// Generic number (C0), each one data row of the number shape; and the Connection request (0D).
 #include "isup/numbers.hpp"
 
 #include "report/convert.hpp"
@@ -220,6 +220,115 @@ constexpr Field kTransitNetworkOctet1[] = {
 constexpr Label kNetworkIdentificationLabel{" Network identification........ ",
                                             " Идентификация сети............ "};
 
+// --- Location number (3F): ISUP-R reads four nature codes as the global identification of
+// a mobile cell, whose address signals are the country, station and base digits ---
+
+constexpr Row kLocationNature[] = {
+    {1, {"reserved for subscriber number", "абонентский номер"}},
+    {2, {"reserved for unknown", "неизвестен"}},
+    {3, {"national (significant) number", "национальный (значащий) номер"}},
+    {4, {"international number", "международный номер"}},
+    {0x7B, {"spare", "глобальная идентификация соты, AutoNet"}},
+    {0x7C, {"spare", "глобальная идентификация соты, NMT-450"}},
+    {0x7D, {"spare", "глобальная идентификация соты, NMT-900"}},
+    {0x7E, {"spare", "глобальная идентификация соты, GSM"}},
+};
+constexpr Row kLocationInn[] = {
+    {0, {"routing to internal number allowed", "доступ к номеру внутренней сети разрешен"}},
+    {1, {"routing to internal number not allowed", kNotInIsupR.ru}},
+};
+// The E.164 text of this parameter writes "telephony" in lower case.
+constexpr Row kLocationPlan[] = {
+    {1, {"ISDN (telephony) numbering plan (Recommendation E.164)", kNotInIsupR.ru}},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
+    {5, {"private numbering plan", kNotInIsupR.ru}},
+    {6, {"reserved", "национальный план нумерации"}},
+};
+constexpr Row kLocationPresentation[] = {
+    {0, {"presentation allowed", kNotInIsupR.ru}},
+    {1, {"presentation restricted", "представление запрещено"}},
+    {2, {"address not available", kNotInIsupR.ru}},
+};
+// The English text of value 01 has no blank after its comma, as the report prints it.
+constexpr Row kLocationScreening[] = {
+    {1, {"user provided,verified and passed", kNotInIsupR.ru}},
+    {3, {"network provided", "обеспечивается сетью"}},
+};
+constexpr Field kLocationOctet1[] = {{7, 1, kNatureLabel, kLocationNature, {"spare", kNotInIsupR.ru}},
+                                     kOddEven};
+constexpr Field kLocationOctet2[] = {
+    {2,
+     1,
+     {" Screening indicator........... ", " Инд.отображения............... "},
+     kLocationScreening,
+     {"reserved", kNotInIsupR.ru}},
+    {4, 3, kPresentationLabel, kLocationPresentation, {"spare", kNotInIsupR.ru}},
+    {7, 5, kPlanLabel, kLocationPlan, {"spare", kNotInIsupR.ru}},
+    {8, 8, {" Internal network number ind... ", " Инд.номера внутр. сети (INN).. "}, kLocationInn},
+};
+constexpr Label kLocationDigitsLabel{" Address signal................ ", " Адр.сигн.(страны/станц/баз)... "};
+
+// --- Generic number (C0): a number qualifier octet before the number layout ---
+
+constexpr Row kQualifier[] = {
+    {0x01, {"additional called number", "добавочный вызываемый номер"}},
+    {0x05, {"additional connected number", "добавочный подключенный номер"}},
+    {0x06, {"additional calling party number", "добавочный номер вызывающей стороны"}},
+    {0x07, {"additional original called number", "добавочный первоначально вызываемый номер"}},
+    {0x08, {"additional redirecting number", "добавочный перенаправляющий номер"}},
+    {0x09, {"additional redirection number", "добавочный перенаправленный номер"}},
+};
+constexpr Field kQualifierOctet[] = {
+    {8,
+     1,
+     {" Number qualifier indicator.... ", " Инд.классификатора номера..... "},
+     kQualifier,
+     {"reserved", "резервирован"}},
+};
+constexpr OctetFields kGenericLeading[] = {kQualifierOctet};
+constexpr Row kGenericNature[] = {
+    {1, {"subscriber number", "номер абонента"}},
+    {2, {"unknown", "неизвестен"}},
+    {3, {"national (significant) number", "национальный (значащий) номер"}},
+    {4, {"international number", "международный номер"}},
+    {5, {"PISN specific number (national use)", "PISN особый номер"}},
+};
+constexpr Row kGenericIncomplete[] = {
+    {0, {"complete", "полный"}},
+    {1, {"incomplete", "неполный"}},
+};
+constexpr Row kGenericPlan[] = {
+    {1, kE164},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
+    {5, {"private numbering plan", kNotInIsupR.ru}},
+    {6, {"reserved for national use", kNotInIsupR.ru}},
+};
+constexpr Text kGenericPresentation[] = {
+    {"presentation allowed", "представление разрешено"},
+    {"presentation restricted", "представление запрещено"},
+    {"address not available", "адрес недоступен"},
+    {"spare", "пропущен"},
+};
+constexpr Text kGenericScreening[] = {
+    {"user provided, not verified", "предоставлен пользователем, не проверен"},
+    {"user provided, verified and passed", "предоставлен пользователем, проверен и передан"},
+    {"user provided, verified and failed", "предоставлено пользователем, проверен неудачно"},
+    {"network provided", "предоставлено сетью"},
+};
+constexpr Field kGenericOctet2[] = {{7, 1, kNatureLabel, kGenericNature, {"spare", "пропущен"}},
+                                    kOddEvenSpaced};
+constexpr Field kGenericOctet3[] = {
+    dense_field(2, 1, {" Screening indicator........... ", " Индикатор отображения......... "},
+                kGenericScreening),
+    dense_field(4, 3, {" Address present.restrict.ind.. ", " Инд.огранич.представ.адреса... "},
+                kGenericPresentation),
+    {7, 5, kPlanLabel, kGenericPlan, {"spare", kNotInIsupR.ru}},
+    {8, 8, {" Number incomplete indicator... ", " Индикатор неполного номера.... "}, kGenericIncomplete},
+};
+constexpr Label kGenericDigitsLabel{" Address signal................ ", " Адресный сигнал............... "};
+
 // --- Connection request (0D): whole-octet fields shown as hex digits ---
 
 struct HexField {
@@ -247,6 +356,8 @@ constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Пер
 constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"}, Opening::Header, {}, kRedirectionNumberOctet1, kRedirectionOctet2, kAddressLabel};  // 0C subcl_0C
 constexpr NumberShape kConnectedNumber{{" Connected number", " Подключенный номер"}, Opening::Header, {}, kCallingNumberOctet1, kConnectedOctet2, kAddressLabel};  // 21 subcl_21
 constexpr NumberShape kTransitNetworkSelection{{" Transit network selection", " Выбор транзитной сети"}, Opening::Header, {}, kTransitNetworkOctet1, {}, kNetworkIdentificationLabel};  // 23 subcl_23
+constexpr NumberShape kLocationNumber{{" Location number", " Местонахождение номера"}, Opening::Header, {}, kLocationOctet1, kLocationOctet2, kLocationDigitsLabel};  // 3F subcl_3F
+constexpr NumberShape kGenericNumber{{" Generic number", " Родовой номер"}, Opening::Header, kGenericLeading, kGenericOctet2, kGenericOctet3, kGenericDigitsLabel};  // C0 subcl_C0
 // clang-format on
 
 // Local reference (octets 1-3), signalling point code (4-5), protocol class (6), credit (7),

@@ -9,6 +9,8 @@
 #include "isup/params_13_1e.hpp"
 #include "isup/params_21_27.hpp"
 #include "isup/params_28_2f.hpp"
+#include "isup/params_30_3a.hpp"
+#include "isup/params_3e_c1.hpp"
 #include "isup/range_status.hpp"
 
 namespace tarn::isup {
@@ -57,7 +59,21 @@ constexpr ParamRow kParameters[] = {
     {0x2D, hex_parameter<kCallHistoryInformation>},             // subcl_2D: Call history information
     {0x2E, fields_parameter<kAccessDeliveryInformation>},       // subcl_2E: Access delivery information
     {0x2F, hex_parameter<kNetworkSpecificFacility>},            // subcl_2F: Network specific facility
-    {0x73, DISPLAY},                                            // Display information
+    {0x30, subcl_30},                                           // User service information prime
+    {0x31, hex_parameter<kPropagationDelayCounter>},            // subcl_31: Propagation delay counter
+    {0x32, subcl_32},                                           // Remote operations
+    {0x33, hex_parameter<kServiceActivation>},                  // subcl_33: Service activation
+    {0x35, fields_parameter<kTransmissionMediumUsed>},          // subcl_35: Transmission medium used
+    {0x36, fields_parameter<kCallDiversionInformation>},        // subcl_36: Call diversion information
+    {0x37, fields_parameter<kEchoControlInformation>},          // subcl_37: Echo control information
+    {0x39, hex_parameter<kMessageCompatibilityInformation>},    // subcl_39: Message compatibility info
+    {0x3A, subcl_3A},                                           // MLPP precedence
+    {0x3E, fields_parameter<kTransmissionMediumRequirementPrime>},  // subcl_3E: TMR prime
+    {0x3F, number_parameter<kLocationNumber>},                      // subcl_3F: Location number
+    {0x40, fields_parameter<kRedirectionNumberRestriction>},  // subcl_40: Redirection number restriction
+    {0x73, DISPLAY},                                          // Display information
+    {0xC0, number_parameter<kGenericNumber>},                 // subcl_C0: Generic number
+    {0xC1, subcl_C1},                                         // Generic digits
 };
 
 }  // namespace

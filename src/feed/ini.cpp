@@ -4,24 +4,18 @@
 #include <fstream>
 #include <system_error>
 
+#include "report/convert.hpp"
+
 namespace tarn::feed {
 
 namespace {
 
 constexpr std::size_t kMaxValue = 254;  // a 255-character buffer less its terminating zero
 
-std::string_view trim(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
-}
-
 bool same_name(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
+        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
     }
     return true;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/context.hpp"
+#include "report_lines.hpp"
 
 namespace tarn::dss1::test {
 
@@ -16,16 +17,9 @@ using Lines = std::vector<std::string>;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
 
-// The lines of `report`; every line must end with CR LF, and no CR or LF stand elsewhere.
+// The lines of `report` (every line must end with CR LF).
 inline Lines lines_of(std::string_view report) {
-    Lines lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = report.find("\r\n", start)) != std::string_view::npos; start = end + 2) {
-        lines.emplace_back(report.substr(start, end - start));
-        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos) << report;
-    }
-    EXPECT_EQ(start, report.size()) << "text after the last CR LF: " << report;
-    return lines;
+    return tarn::test::report_lines(report);
 }
 
 // Lines a + b.

@@ -15,28 +15,14 @@
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
+#include "report_lines.hpp"
 
 namespace tarn::isup::test {
 
 using Lines = std::vector<std::string>;
+using tarn::test::report_lines;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
-
-// The lines of a report without their CR LF; a line without CR LF, or with a lone CR or LF
-// inside, fails the test.
-inline Lines report_lines(std::string_view report) {
-    Lines lines;
-    while (!report.empty()) {
-        const std::size_t end = report.find("\r\n");
-        EXPECT_NE(end, std::string_view::npos) << "line without CR LF: " << report;
-        if (end == std::string_view::npos) break;
-        const std::string_view line = report.substr(0, end);
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << "lone CR or LF in: " << line;
-        lines.emplace_back(line);
-        report.remove_prefix(end + 2);
-    }
-    return lines;
-}
 
 // One parameter. Code "": mandatory fixed (no length octet).
 // Length "": the length of the contents. `whole`: the lines are the whole report; otherwise

@@ -184,17 +184,21 @@ bool decode_input(const Options& opt, const std::string& input, std::istream& in
     session.settings.lang = opt.lang;
     session.settings.input = tarn::InputMode::File;
     tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)));
-    tarn::MultiRun run(session, [&report](std::string&& lines) { report.add(lines); });
+    std::string lines;  // the reports of the messages ended by the last chunk, reused
+    tarn::MultiRun run(session, lines);
     std::vector<char> chunk(1 << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
+        report.add(lines);
+        lines.clear();
     }
     if (in.bad()) {
         error = "cannot read the input file \"" + input + "\"";
         return false;
     }
     run.finish();
+    report.add(lines);
     report.finish();
     return true;
 }

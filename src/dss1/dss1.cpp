@@ -8,6 +8,8 @@
 
 #include "report/convert.hpp"
 #include "report/message_type.hpp"
+#include "report/octets.hpp"
+#include "report/short_text.hpp"
 #include "report/text.hpp"
 
 namespace tarn::dss1 {
@@ -154,18 +156,19 @@ const MessageType* find_type(int code) {
 void PROTOCOL(Context& ctx, std::string_view octet_1) {
     ctx.line(std::string_view{});
     ctx.line(ctx.t(kTitle), ctx.title());
-    ctx.line(" ", BIN(octet_1), ctx.t(kDiscriminatorLabel), ctx.single() ? "Q.931" : ctx.t(kQ931Long));
+    ctx.line(" ", bits_of_digits(octet_1), ctx.t(kDiscriminatorLabel),
+             ctx.single() ? "Q.931" : ctx.t(kQ931Long));
 }
 
 // LenCallRef: octet 2. Returns the call reference length c in octets.
 unsigned LenCallRef(Context& ctx, std::string_view octet_2) {
-    const std::string bits = BIN(octet_2);
+    const std::string_view bits = bits_of_digits(octet_2);
     ctx.field(bits, 8, 5, kSpare);
     const unsigned c = decadic(bits_of(bits, 4, 1));
     if (c == 1 || c == 2) {
-        ctx.field(bits, 4, 1, kCallRefLengthLabel, std::to_string(c) + " Dec");
+        ctx.field(bits, 4, 1, kCallRefLengthLabel, ShortText(c, " Dec"));
     } else {
-        ctx.field(bits, 4, 1, kInvalidLengthLabel, std::to_string(c));
+        ctx.field(bits, 4, 1, kInvalidLengthLabel, ShortText(c));
     }
     return c;
 }
@@ -173,7 +176,8 @@ unsigned LenCallRef(Context& ctx, std::string_view octet_2) {
 // CallRef: the call reference value of c octets (only c = 1 and c = 2 are shown).
 void CallRef(Context& ctx, std::string_view value, unsigned c) {
     if (c != 1 && c != 2) return;
-    const std::string bits = BIN(value);
+    // The value has 2c digits (the caller checked the message is long enough).
+    const std::string_view bits = bits_of_digits(mid(value, 1, 2));
     const Text flag = bits.front() == '0' ? kFromOriginator : kToOriginator;
     if (c == 1) {
         ctx.line(ctx.t({" Call reference ", " Метка соединения"}));
@@ -183,7 +187,7 @@ void CallRef(Context& ctx, std::string_view value, unsigned c) {
         ctx.line(ctx.t({" Call reference", " Метка соединения"}));
         ctx.field(bits, 7, 1, kCallRefValueLabel, Text{"primary rate access", "первичный доступ"});
         ctx.field(bits, 8, 8, kFlagLabel, flag);
-        ctx.line(" ", mid(bits, 9, 8), ctx.t(kCallRefValueLabel));
+        ctx.line(" ", bits_of_digits(mid(value, 3, 2)), ctx.t(kCallRefValueLabel));
     }
 }
 

@@ -7,6 +7,8 @@
 #include "isup/parameters.hpp"
 #include "report/convert.hpp"
 #include "report/message_type.hpp"
+#include "report/octets.hpp"
+#include "report/short_text.hpp"
 
 namespace tarn::isup {
 
@@ -49,7 +51,7 @@ void IndNetwork(Context& ctx) {
 
 // SSF: sub-service field of octet 1.
 void SSF(Context& ctx, std::string_view m) {
-    const std::string bits = BIN(mid(m, 1, 2));
+    const std::string_view bits = bits_of_digits(mid(m, 1, 2));
     ctx.field(bits, 6, 5, kSpare);
     ctx.field(bits, 8, 7, kNetworkIndicator,
               lookup(kNetworkIndicators, decadic(bits_of(bits, 8, 7)), kNetworkIndicators[0].text));
@@ -57,10 +59,8 @@ void SSF(Context& ctx, std::string_view m) {
 
 // DPC: bits 14-13 from octet 3 bits 6-5, bits 12-9 from octet 3 bits 4-1, bits 8-1 octet 2.
 void DPC(Context& ctx, std::string_view m) {
-    std::string dpc(1, kHexDigits[digit(m, 5) % 4]);
-    dpc += mid(m, 6, 1);
-    dpc += mid(m, 3, 2);
-    ctx.line(ctx.t(kDPC), dpc, " Hex");
+    const char high[] = {kHexDigits[digit(m, 5) % 4]};
+    ctx.line(ctx.t(kDPC), std::string_view(high, 1), mid(m, 6, 1), mid(m, 3, 2), " Hex");
 }
 
 // OPC: bits 2-1 in octet 3 bits 8-7, bits 10-3 in octet 4, bits 14-11 in octet 5 bits 4-1.
@@ -73,21 +73,20 @@ void OPC(Context& ctx, std::string_view m) {
 
 // SLS: octet 5 bits 8-5.
 void SLS(Context& ctx, std::string_view m) {
-    const std::string bits = BIN(mid(m, 9, 1));
-    ctx.field(bits, 8, 5, kSLS, std::to_string(decadic(bits)) + " Dec");
+    const std::string_view bits = bits_of_digits(mid(m, 9, 1));
+    ctx.field(bits, 8, 5, kSLS, ShortText(decadic(bits), " Dec"));
 }
 
 // CIC: octet 6 bits 8-1 and octet 7 bits 4-1; on an E1 system its top 7 bits are the
 // trunk and its bottom 5 bits the channel.
 void CIC(Context& ctx, std::string_view m) {
-    const std::string bits6 = BIN(mid(m, 11, 2));
-    const std::string bits7 = BIN(mid(m, 13, 2));
+    const std::string_view bits6 = bits_of_digits(mid(m, 11, 2));
+    const std::string_view bits7 = bits_of_digits(mid(m, 13, 2));
     const unsigned cic = digit(m, 14) * 256 + hex_number(mid(m, 11, 2));
-    ctx.field(bits6, 8, 1, kCIC, std::string(mid(m, 11, 2)) + " Hex");
+    ctx.field(bits6, 8, 1, kCIC, ShortText(mid(m, 11, 2), " Hex"));
     ctx.line(" ", bits_of(bits7, 8, 5), ctx.t(kCICSpare));
     ctx.field(bits7, 4, 1, kCIC,
-              std::string(mid(m, 14, 1)) + " Hex" + std::string(ctx.t(kTrunk)) + std::to_string(cic / 32) +
-                  std::string(ctx.t(kChannel)) + std::to_string(cic % 32) + ")");
+              ShortText(mid(m, 14, 1), " Hex", ctx.t(kTrunk), cic / 32, ctx.t(kChannel), cic % 32, ")"));
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "report/context.hpp"
 
+#include <array>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "report/octets.hpp"
 
@@ -13,6 +17,26 @@ constexpr Text kMandatory{" Mandatory parameter...........", " Обязател�
 constexpr Label kLength{" Length........................ ", " Длина......................... "};
 constexpr Text kMistake{" MISTAKE: ", " ОШИБКА: "};
 
+// The bit column of a field as one 8-byte word: a mask per bit range hi..lo that keeps the
+// octet's bit characters inside the range, and the dots that stand outside it.
+using Column = std::array<char, 8>;
+constexpr std::uint64_t kDots = std::bit_cast<std::uint64_t>(Column{'.', '.', '.', '.', '.', '.', '.', '.'});
+
+constexpr std::uint64_t column_mask(int hi, int lo) {
+    Column mask{};
+    for (int bit = hi; bit >= lo; --bit) mask[static_cast<std::size_t>(8 - bit)] = '\xFF';
+    return std::bit_cast<std::uint64_t>(mask);
+}
+
+constexpr std::array<std::uint64_t, 81> make_column_masks() {
+    std::array<std::uint64_t, 81> masks{};
+    for (int hi = 1; hi <= 8; ++hi) {
+        for (int lo = 1; lo <= hi; ++lo) masks[static_cast<std::size_t>(hi * 9 + lo)] = column_mask(hi, lo);
+    }
+    return masks;
+}
+constexpr std::array<std::uint64_t, 81> kColumnMasks = make_column_masks();
+
 }  // namespace
 
 std::string_view bits_of(std::string_view bits8, int hi, int lo) {
@@ -23,18 +47,31 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
 }
 
 void Context::line(std::string_view text) {
-    screen_ += text;
-    screen_ += kCrLf;
+    std::string& out = *out_;
+    out += text;
+    out += kCrLf;
 }
 
 void Context::field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
-    screen_ += ' ';
-    if (hi >= 1 && hi < 8) screen_.append(static_cast<std::size_t>(8 - hi), '.');
-    screen_ += bits_of(bits8, hi, lo);
-    if (lo > 1 && lo <= 8) screen_.append(static_cast<std::size_t>(lo - 1), '.');
-    screen_ += t(label);
-    screen_ += value;
-    screen_ += kCrLf;
+    std::string& out = *out_;
+    if (bits8.size() == 8 && lo >= 1 && lo <= hi && hi <= 8) {
+        // A whole octet: the column is the bit text with dots masked in, in one piece.
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, bits8.data(), sizeof bits);
+        const std::uint64_t mask = kColumnMasks[static_cast<std::size_t>(hi * 9 + lo)];
+        const std::uint64_t column = (bits & mask) | (kDots & ~mask);
+        char text[9] = {' '};
+        std::memcpy(text + 1, &column, sizeof column);
+        out.append(text, sizeof text);
+    } else {
+        out += ' ';
+        if (hi >= 1 && hi < 8) out.append(static_cast<std::size_t>(8 - hi), '.');
+        out += bits_of(bits8, hi, lo);
+        if (lo > 1 && lo <= 8) out.append(static_cast<std::size_t>(lo - 1), '.');
+    }
+    out += t(label);
+    out += value;
+    out += kCrLf;
 }
 
 void Context::field(std::string_view bits8, const Field& f) {

@@ -35,28 +35,39 @@ enum class Opening {
 class Context {
 public:
     // `title` is what the message title line shows: the typed text in single-message
-    // mode, the hex dump of the message in multi-message mode.
+    // mode, the hex dump of the message in multi-message mode. The context keeps the
+    // message's report itself.
     Context(Lang lang, bool single, std::string title)
-        : lang_(lang), single_(single), title_(std::move(title)) {}
+        : lang_(lang), single_(single), own_title_(std::move(title)), title_(own_title_) {}
+    // The report goes into `out`, after the text it already holds: the buffer of a run,
+    // reused from message to message. `title` and `out` outlive the context.
+    Context(Lang lang, bool single, std::string_view title, std::string& out)
+        : lang_(lang), single_(single), title_(title), out_(&out), start_(out.size()) {}
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
 
     Lang lang() const { return lang_; }
     bool english() const { return lang_ == Lang::English; }
     bool single() const { return single_; }
-    const std::string& title() const { return title_; }
+    std::string_view title() const { return title_; }
     std::string_view t(Text text) const { return text.pick(lang_); }
 
-    // The report of this message (txtScreen), CR LF after every line.
-    const std::string& screen() const { return screen_; }
-    std::string take_screen() { return std::move(screen_); }
+    // The text the lines are written to, CR LF after every line: the report of this
+    // message (txtScreen) when the context keeps it, the caller's buffer otherwise.
+    const std::string& screen() const { return *out_; }
+    // The report of this message alone.
+    std::string_view report() const { return std::string_view(*out_).substr(start_); }
+    std::string take_screen() { return out_ == &screen_ ? std::move(screen_) : std::string(report()); }
 
     // --- line building ---
     // Appends the pieces and CR LF as one line.
     void line(std::string_view text);
     template <typename... Pieces>
     void line(std::string_view first, Pieces... rest) {
-        screen_ += first;
-        (screen_.append(std::string_view(rest)), ...);
-        screen_ += kCrLf;
+        std::string& out = *out_;
+        out += first;
+        (out.append(std::string_view(rest)), ...);
+        out += kCrLf;
     }
 
     // A field line of bits `hi` down to `lo` (8 = most significant) of the octet whose
@@ -106,8 +117,11 @@ public:
 private:
     Lang lang_;
     bool single_;
-    std::string title_;
+    std::string own_title_;
+    std::string_view title_;
     std::string screen_;
+    std::string* out_ = &screen_;
+    std::size_t start_ = 0;
 };
 
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.

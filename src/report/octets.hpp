@@ -39,6 +39,18 @@ constexpr std::string_view bits4(unsigned digit) {
     return {detail::kBitTable.data() + (digit & 0x0F) * 8 + 4, 4};
 }
 
+// BIN of at most two hex digits, from the table: 8 bit characters for two digits, 4 for
+// one, empty for none. A character that is not a hex digit reads as 0, as BIN does.
+constexpr std::string_view bits_of_digits(std::string_view digits) {
+    auto digit = [](char c) {
+        const int v = detail::hex_digit_value(c);
+        return v < 0 ? 0U : static_cast<unsigned>(v);
+    };
+    if (digits.size() >= 2) return bits8(digit(digits[0]) * 16 + digit(digits[1]));
+    if (digits.size() == 1) return bits4(digit(digits[0]));
+    return {};
+}
+
 // The octets of a contents text. A lone hex digit at the end is a half octet: its bit text
 // has 4 characters (the high half); past the end the bit text is empty. So a field read
 // from a cut octet prints a shorter or empty bit column and never reads out of range.

@@ -5,17 +5,21 @@
 namespace tarn {
 
 std::string FormatOutMessage(std::string_view message) {
+    std::string dump;
+    append_message_dump(dump, message);
+    return dump;
+}
+
+void append_message_dump(std::string& out, std::string_view message) {
     const std::size_t quotient = message.size() / 16;
     const std::size_t remainder = message.size() % 16;
     std::size_t groups = quotient;  // length / 16, rounded half to even
     if (remainder > 8 || (remainder == 8 && quotient % 2 == 1)) ++groups;
-    std::string dump;
-    dump.reserve(message.size() + groups + 1);
+    out.reserve(out.size() + message.size() + groups + 1);
     for (std::size_t k = 0; k <= groups; ++k) {
-        dump += ' ';
-        dump += mid(message, 16 * k + 1, 16);
+        out += ' ';
+        out += mid(message, 16 * k + 1, 16);
     }
-    return dump;
 }
 
 std::string file_heading(Lang lang, std::string_view path) {

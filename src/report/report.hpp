@@ -21,6 +21,8 @@ inline constexpr std::string_view kReportEnd = "\r\n\x03\r\n";
 // empty group (one extra blank) appears when the length is a multiple of 16, when the
 // remainder is 9 to 15, or 8 with an odd quotient.
 std::string FormatOutMessage(std::string_view message);
+// The same dump, appended to `out` (a buffer reused from message to message).
+void append_message_dump(std::string& out, std::string_view message);
 
 // Heading line of a report decoded from a file: "   REPORT (File: <path>)".
 std::string file_heading(Lang lang, std::string_view path);

@@ -28,9 +28,17 @@ void ProtocolDispatch(Context& ctx, std::string_view message) {
 }
 
 std::string decode_message(Session& session, std::string_view message) {
-    Context ctx(session.settings.lang, false, FormatOutMessage(message));
+    std::string report;
+    std::string dump;
+    decode_message(session, message, report, dump);
+    return report;
+}
+
+void decode_message(Session& session, std::string_view message, std::string& out, std::string& dump) {
+    dump.clear();
+    append_message_dump(dump, message);
+    Context ctx(session.settings.lang, false, dump, out);
     ProtocolDispatch(ctx, message);
-    return ctx.take_screen();
 }
 
 std::optional<std::string> single_message_digits(std::string_view box) {
@@ -77,10 +85,17 @@ void MultiRun::end_token() {
 }
 
 void MultiRun::end_message() {
-    std::string report = decode_ ? decode_(txtM_) : decode_message(session_, txtM_);
+    if (out_ != nullptr) {
+        decode_message(session_, txtM_, *out_, dump_);
+    } else if (decode_) {
+        sink_(decode_(txtM_));
+    } else {
+        report_.clear();
+        decode_message(session_, txtM_, report_, dump_);
+        sink_(std::move(report_));
+    }
     txtM_.clear();
     ++messages_;
-    sink_(std::move(report));
 }
 
 void MultiRun::finish() {
@@ -89,7 +104,7 @@ void MultiRun::finish() {
 }
 
 void decode_multi(Session& session, std::string_view text) {
-    MultiRun run(session, [&session](std::string&& report) { session.txtBuffer += report; });
+    MultiRun run(session, session.txtBuffer);
     run.feed(text);
     run.finish();
 }

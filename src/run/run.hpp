@@ -23,6 +23,9 @@ void ProtocolDispatch(Context& ctx, std::string_view message);
 
 // Decodes one message of a multi-message run: its report, with the hex dump as title.
 std::string decode_message(Session& session, std::string_view message);
+// The same report appended to `out`; `dump` is room for the hex dump of the title line.
+// Both are buffers of the run, reused from message to message.
+void decode_message(Session& session, std::string_view message, std::string& out, std::string& dump);
 
 // Single-message mode. `box` is the typed text; leading and trailing blanks are removed
 // from it in place. Blanks, CR and LF are dropped, letters upper-cased; any other
@@ -47,6 +50,9 @@ public:
     using Decode = std::function<std::string(std::string_view message)>;
     MultiRun(Session& session, Sink sink, Decode decode = {})
         : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
+    // The reports are appended to `out` instead, one after the other, without a copy; the
+    // caller takes them out between feeds (the window's buffer, the tool's output blocks).
+    MultiRun(Session& session, std::string& out) : session_(session), out_(&out) {}
 
     void feed(std::string_view text);
     void finish();  // ends the last token and the last message
@@ -60,7 +66,10 @@ private:
     Session& session_;
     Sink sink_;
     Decode decode_;
-    std::string token_;  // current token, kept up to 17 characters
+    std::string* out_ = nullptr;
+    std::string report_;  // the report handed to the sink, reused
+    std::string dump_;    // the hex dump of the message's title line, reused
+    std::string token_;   // current token, kept up to 17 characters
     bool token_long_ = false;
     std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;

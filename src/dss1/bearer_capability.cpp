@@ -379,62 +379,72 @@ constexpr Profile kBearer{
      {kLayer3IdLabel, "11", false, false}},
 };
 
-// The octet walk of one element: `at` is the index of the next contents octet.
+// The octet walk of one element. Contents shorter than the octets their extension bits
+// announce still show the announced octets: a missing field prints an empty or shortened
+// bit column and the text of its table's last row, and the walk goes on. Only where there
+// is no place to go on (the octet-4 group without an extension bit 1 at its end) does the
+// element end there.
 class OctetWalk {
 public:
     OctetWalk(Context& ctx, const Octets& octets, const Profile& profile)
         : ctx_(ctx), octets_(octets), profile_(profile) {}
 
     void run() {
-        if (!octets_.has(0) || !ends_group(0)) return;
+        if (extension(0) != Ext::Ends) return;
         octet({" 3 octet", " 3 октет"}, 0, kOctet3);
         if (!octet_4_group(1) || !layer_1_group()) return;
         if (layer_octet(profile_.layer_2)) layer_octet(profile_.layer_3);
     }
 
 private:
-    bool ends_group(std::size_t i) const { return octets_[i] & 0x80; }
-    unsigned low_bits(std::size_t i) const { return octets_[i] & 0x1F; }
+    // Bit 8 of an octet: 1 ends its group, 0 announces the next octet; a missing octet
+    // has none.
+    enum class Ext { Ends, Continues, Missing };
+    Ext extension(std::size_t i) const {
+        const std::string_view b = bits(i);
+        if (b.empty()) return Ext::Missing;
+        return b.front() == '1' ? Ext::Ends : Ext::Continues;
+    }
     std::string_view bits(std::size_t i) const { return octets_.bits(i); }
 
     void heading(Text text) { ctx_.line(ctx_.t(text)); }
+    void line(std::size_t i, const Field& f) { ctx_.field(bits(i), f, Cut::LastRow); }
     void octet(Text title, std::size_t i, std::span<const Field> fields) {
         heading(title);
-        ctx_.fields(bits(i), fields);
+        ctx_.fields(bits(i), fields, Cut::LastRow);
     }
 
     // Octets 4, 4a and 4b from index `i`. False when the group does not end with an
-    // extension bit 1: then there is no place to read octet 5 from, and the element ends.
+    // extension bit 1 (4b with bit 0, or an octet of the group missing, which has no bit
+    // at all): there is then no place to read octet 5 from, and the element ends.
     bool octet_4_group(std::size_t i) {
-        if (!octets_.has(i)) return false;
         const std::size_t octet_3 = i - 1;
         octet({" 4 octet", " 4 октет"}, i, profile_.octet_4);
         at_ = i + 1;
-        if (ends_group(i)) return true;
+        if (extension(i) != Ext::Continues) return extension(i) == Ext::Ends;
 
-        if (!octets_.has(i + 1)) return false;
         octet({" 4a octet", " 4a октет"}, i + 1, kOctet4a);
         structure(octet_3, i, i + 1);
-        ctx_.field(bits(i + 1), kExtension);
+        line(i + 1, kExtension);
         at_ = i + 2;
-        if (ends_group(i + 1)) return true;
+        if (extension(i + 1) != Ext::Continues) return extension(i + 1) == Ext::Ends;
 
-        if (!octets_.has(i + 2)) return false;
         octet({" 4b octet", " 4b октет"}, i + 2, kOctet4b);
-        if (!ends_group(i + 2)) return false;
-        ctx_.field(bits(i + 2), kExtension);
+        if (extension(i + 2) != Ext::Ends) return false;
+        line(i + 2, kExtension);
         at_ = i + 3;
         return true;
     }
 
     // The structure line of octet 4a; 000 is the default of the service of octets 3 and 4.
     void structure(std::size_t octet_3, std::size_t octet_4, std::size_t octet_4a) {
-        if (bits_value(bits(octet_4a), 7, 5) != 0b000) {
-            ctx_.field(bits(octet_4a), kStructureField);
+        const std::string_view b = bits_of(bits(octet_4a), 7, 5);
+        if (b != "000") {
+            line(octet_4a, kStructureField);
             return;
         }
         const unsigned mode = bits_value(bits(octet_4), 7, 6);
-        const unsigned capability = bits_value(bits(octet_3), 5, 1);
+        const unsigned capability = octets_[octet_3] & 0x1F;
         Text text = kOtherDefault;
         if (mode == 0b00 && contains(kCapability, capability)) text = k8kHzDefault;
         if (mode == 0b10 && capability == 0b01000) text = kSduDefault;
@@ -442,42 +452,39 @@ private:
     }
 
     // Octets 5 to 5d, when octet 5 has layer 1 identification 01. Advances `at_` past them;
-    // false when the element ends inside the group.
+    // false when the element ends inside the group (octet 5d without extension bit 1).
     bool layer_1_group() {
         const std::size_t i = at_;
-        if (!octets_.has(i) || bits_of(bits(i), 7, 6) != "01") return true;
-        const unsigned protocol = low_bits(i);
+        if (bits_of(bits(i), 7, 6) != "01") return true;
+        // A protocol cut by the end of the contents is none of the rate adaptions.
+        const unsigned protocol = octets_.has(i) ? octets_[i] & 0x1F : ~0U;
         octet({" 5 octet", " 5 октет"}, i, kOctet5);
         at_ = i + 1;
-        if (ends_group(i)) return true;
+        if (extension(i) == Ext::Ends) return true;
 
-        if (!octets_.has(i + 1)) return false;
         octet({" 5a octet", " 5a октет"}, i + 1, kOctet5a);
         at_ = i + 2;
-        if (ends_group(i + 1)) return true;
+        if (extension(i + 1) == Ext::Ends) return true;
 
         // Octet 5b has fields only for the V.110 and V.120 rate adaptions; for any other
         // protocol only its extension line is shown.
-        if (!octets_.has(i + 2)) return false;
         if (protocol == kV110) {
             octet({" 5b octet", " 5b октет"}, i + 2, kOctet5bV110);
         } else if (protocol == kV120) {
             octet({" 5b octet", " 5b октет"}, i + 2, profile_.octet_5b_v120);
         } else {
-            ctx_.field(bits(i + 2), kExtension);
+            line(i + 2, kExtension);
         }
         at_ = i + 3;
-        if (ends_group(i + 2)) return true;
+        if (extension(i + 2) == Ext::Ends) return true;
 
-        if (!octets_.has(i + 3)) return false;
         octet({" 5c octet", " 5c октет"}, i + 3, kOctet5c);
         at_ = i + 4;
-        if (ends_group(i + 3)) return true;
+        if (extension(i + 3) == Ext::Ends) return true;
 
-        if (!octets_.has(i + 4)) return false;
         octet({" 5d octet", " 5d октет"}, i + 4, kOctet5d);
-        if (!ends_group(i + 4)) return false;
-        ctx_.field(bits(i + 4), kExtension);
+        if (extension(i + 4) != Ext::Ends) return false;
+        line(i + 4, kExtension);
         at_ = i + 5;
         return true;
     }
@@ -486,20 +493,20 @@ private:
     // `at_` past it (and past its optional octet). False when it is not there.
     bool layer_octet(const LayerOctet& layer) {
         const std::size_t i = at_;
-        if (!octets_.has(i) || bits_of(bits(i), 7, 6) != layer.id.id) return false;
-        if (layer.next.empty() && !ends_group(i)) return false;
+        if (bits_of(bits(i), 7, 6) != layer.id.id) return false;
+        if (layer.next.empty() && extension(i) != Ext::Ends) return false;
         heading(layer.heading);
-        ctx_.field(bits(i), layer.protocol);
+        line(i, layer.protocol);
         const bool dots = ctx_.english() ? layer.id.dots_en : layer.id.dots_ru;
         if (dots) {
             ctx_.field(bits(i), 7, 6, layer.id.label, layer.id.id);
         } else {
             ctx_.line(" .", bits_of(bits(i), 7, 6), ctx_.t(layer.id.label), layer.id.id);
         }
-        ctx_.field(bits(i), kExtension);
+        line(i, kExtension);
         at_ = i + 1;
-        if (ends_group(i)) return true;
-        if (!octets_.has(i + 1) || !ends_group(i + 1)) return false;
+        if (extension(i) == Ext::Ends) return true;
+        if (extension(i + 1) != Ext::Ends) return false;
         octet(layer.next_heading, i + 1, layer.next);
         at_ = i + 2;
         return true;

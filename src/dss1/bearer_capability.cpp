@@ -1,7 +1,8 @@
-// Bearer capability (identifier 04): octet 3, the octet-4 group (4, 4a, 4b), the layer-1
-// group (5, 5a, 5b, 5c, 5d), then layer 2 (octet 6) and layer 3 (octet 7). The octets are
-// described as tables of fields; the walk over them takes a profile that says which
-// optional octets the element has and which tables differ.
+// Bearer capability (04) and Low layer compatibility (7C): octet 3 (and 3a), the octet-4
+// group (4, 4a, 4b), the layer-1 group (5, 5a, 5b, 5c, 5d), then layer 2 (octet 6, 6a) and
+// layer 3 (octet 7, 7a). The octets are described as tables of fields; one walk over them
+// takes a profile per element that says which optional octets it has and which tables
+// differ.
 #include "dss1/bearer_capability.hpp"
 
 #include <cstddef>
@@ -18,15 +19,8 @@ namespace tarn::dss1 {
 namespace {
 
 constexpr Text kBearerTitle{" Bearer capability", " Средства доставки информации"};
+constexpr Text kLowLayerTitle{" Low layer compatibility", " Совместимость с нижним уровнем"};
 constexpr Text kReserved{"reserved", "резерв"};
-
-// --- the extension bit (bit 8) of every octet ---
-constexpr Text kExtensionTexts[] = {
-    {"information continues in the next octet", "информация продолжается в следующем октете"},
-    {"no extension", "нет расширения"},
-};
-constexpr Field kExtension = dense_field(
-    8, 8, {" Extension..................... ", " Расширение.................... "}, kExtensionTexts);
 
 // --- octet 3 ---
 constexpr Row kCapability[] = {
@@ -51,6 +45,17 @@ constexpr Field kOctet3[] = {
     kExtension,
 };
 
+// --- octet 3a (Low layer compatibility) ---
+constexpr Text kOutBand[] = {
+    {"out-band negotiation not possible", "переговоры вне диапазона не возможны"},
+    {"out-band negotiation possible", "переговоры вне диапазона возможны"},
+};
+constexpr Field kOctet3a[] = {
+    spare_field(6, 1, kSpare),
+    dense_field(7, 7, {" Negotiation indicator......... ", " Индикатор переговоров......... "}, kOutBand),
+    kExtension,
+};
+
 // --- octets 4 and 4b ---
 constexpr Label kRateLabel{" Information transfer rate..... ", " Скорость передачи информации.. "};
 constexpr Row kBearerRate4[] = {
@@ -61,6 +66,16 @@ constexpr Row kBearerRate4[] = {
     {0b10011, {"384 kbits/s", "384 кБит/с"}},
     {0b10101, {"1536 kbits/s", "1536 кБит/с"}},
     {0b10111, {"1920 kbits/s", "1920 кБит/с"}},
+};
+// Low layer compatibility gives the circuit mode in the English texts of octet 4 too.
+constexpr Row kLowLayerRate4[] = {
+    {0b00000,
+     {"this code shall be used for packet-mode calls", "код, используемый для вызовов в пакетном режиме"}},
+    {0b10000, {"64 kbits/s (circuit mode)", "64 кБит/с"}},
+    {0b10001, {"2x64 kbits/s (circuit mode)", "2*64 кБит/с"}},
+    {0b10011, {"384 kbits/s (circuit mode)", "384 кБит/с"}},
+    {0b10101, {"1536 kbits/s (circuit mode)", "1536 кБит/с"}},
+    {0b10111, {"1920 kbits/s (circuit mode)", "1920 кБит/с"}},
 };
 constexpr Row kRate4b[] = {
     {0b00000,
@@ -78,6 +93,7 @@ constexpr Row kMode[] = {
 constexpr Field kModeField{
     7, 6, {" Transfer mode................. ", " Режим передачи................ "}, kMode, kReserved};
 constexpr Field kBearerOctet4[] = {{5, 1, kRateLabel, kBearerRate4, kReserved}, kModeField, kExtension};
+constexpr Field kLowLayerOctet4[] = {{5, 1, kRateLabel, kLowLayerRate4, kReserved}, kModeField, kExtension};
 
 // --- octet 4a (its structure, bits 7-5, is read with octets 3 and 4) ---
 constexpr Row kEstablishment[] = {{0b00, {"demand", "запрос"}}};
@@ -247,6 +263,11 @@ constexpr Text kBearerAssignor[] = {
     {"message originator is: DEFAULT ASSIGNEE", "источник сообщения: НАЗНАЧЕННЫЙ ПО УМОЛЧАНИЮ"},
     {"message originator is: ASSIGNOR ONLY", "источник сообщения: ТОЛЬКО НАЗНАЧЕННЫЙ"},
 };
+// Low layer compatibility: the same meanings, other English texts.
+constexpr Text kLowLayerAssignor[] = {
+    {"message originator is: Default assignee", "источник сообщения: НАЗНАЧЕННЫЙ ПО УМОЛЧАНИЮ"},
+    {"message originator is: Assignor only", "источник сообщения: ТОЛЬКО НАЗНАЧЕННЫЙ"},
+};
 constexpr Text kLinkIdentifier[] = {
     {"default, LLI=256 only", "значения по умолчанию, только LLI = 256"},
     {"full protocol negotiation", "полное согласование условий протокола"},
@@ -282,6 +303,17 @@ constexpr Field kBearerOctet5bV120[] = {
     kOperationModeField,                                 // bit 5
     kMultiframeField,                                    // bit 6
     kRateAdaptationHeaderField,                          // bit 7
+    kExtension,
+};
+
+constexpr Field kLowLayerOctet5bV120[] = {
+    spare_field(1, 1, kSpare),
+    kInBandField,                                          // bit 2
+    dense_field(3, 3, kAssignorLabel, kLowLayerAssignor),  // bit 3
+    kLinkIdentifierField,                                  // bit 4
+    kOperationModeField,                                   // bit 5
+    kMultiframeField,                                      // bit 6
+    kRateAdaptationHeaderField,                            // bit 7
     kExtension,
 };
 
@@ -334,6 +366,42 @@ constexpr Row kBearerLayer3[] = {
     {0b00010, {"Recommendation Q.931(I.451)", "Рекомендация Q.931(I.451)"}},
     {0b00110, {"Recommendation X.25, packet layer", "Рекомендация X.25, уровень звена"}},
 };
+// Low layer compatibility: more protocols in the English reading; the Russian one knows
+// only those of the Bearer capability.
+constexpr std::string_view kRezerv = "резерв";
+constexpr Row kLowLayer2[] = {
+    {0b00001, {"Basic mode ISO 1745", kRezerv}},
+    {0b00010, {"CCITT Recommendation Q.921 (I.441)", "Рекомендация Q.921(I.441)"}},
+    {0b00110, {"Recommendation X.25 link layer", "Рекомендация X.25, уровень звена передачи данных"}},
+    {0b00111, {"Recommendation X.25 Multilink", kRezerv}},
+    {0b01000, {"Extended LAPB; for half duplex operation (T.71)", kRezerv}},
+    {0b01001, {"HDLC ARM (ISO 4335)", kRezerv}},
+    {0b01010, {"HDLC NRM (ISO 4335)", kRezerv}},
+    {0b01011, {"HDLC ABM (ISO 4335)", kRezerv}},
+    {0b01100, {"LAN Logical link control (ISO 8802/2)", kRezerv}},
+    {0b01101, {"CCITT Recommendation X.75 Single Link Procedure (SLP)", kRezerv}},
+    {0b10001, {"ISO 7776 DTE-DTE operation", kRezerv}},
+};
+constexpr Row kLowLayer3[] = {
+    {0b00010, {"CCITT Recommendation Q.931 (I.451)", "Рекомендация Q.931(I.451)"}},
+    {0b00110, {"Recommendation X.25, packet layer", "Рекомендация X.25, уровень звена"}},
+    {0b00111, {"ISO 8208 (X.25 packet level protocol for data terminal equipment)", kRezerv}},
+    {0b01000,
+     {"ISO 8348 (OSI connection oriented network service specific subset of ISO 8208 and CCITT X.25)",
+      kRezerv}},
+    {0b01001, {"ISO 8473 (ISO connectionless service)", kRezerv}},
+    {0b01010, {"CCITT Recommendation T.70 minimum network layer", kRezerv}},
+};
+// Octets 6a and 7a: the optional protocol identification, not yet specified.
+constexpr Text kToBeSpecified{"user specified to be specified", "еще должна быть определена"};
+constexpr Field kOctet6a[] = {
+    {7, 1, {" Optional layer 2 protocol id.. ", " Необяз.информ.протокола 2 ур.. "}, {}, kToBeSpecified},
+    kExtension,
+};
+constexpr Field kOctet7a[] = {
+    {7, 1, {" Optional layer 3 protocol id.. ", " Необяз.информ.протокола 3 ур.. "}, {}, kToBeSpecified},
+    kExtension,
+};
 constexpr Label kLayer2Label{" User inform.layer 2 protocol.. ", " Протокол инф.польз. 2 уровня.. "};
 constexpr Label kLayer3Label{" User inform.layer 3 protocol.. ", " Протокол инф.польз. 3 уровня.. "};
 constexpr Label kLayer2IdLabel{" Layer 2 identificator......... ", " Идентификатор 2 уровня........ "};
@@ -362,6 +430,7 @@ struct LayerOctet {
 
 // What tells the elements that share this walk apart.
 struct Profile {
+    bool octet_3a;                         // octet 3 may continue in octet 3a
     std::span<const Field> octet_4;        // information transfer rate, transfer mode, extension
     std::span<const Field> octet_5b_v120;  // the V.120 octet 5b
     LayerOctet layer_2;
@@ -369,6 +438,7 @@ struct Profile {
 };
 
 constexpr Profile kBearer{
+    false,
     kBearerOctet4,
     kBearerOctet5bV120,
     {{" 6 octet", " 6 октет"},
@@ -377,6 +447,22 @@ constexpr Profile kBearer{
     {{" 7 octet", " 7 октет"},
      {5, 1, kLayer3Label, kBearerLayer3, kReserved},
      {kLayer3IdLabel, "11", false, false}},
+};
+
+constexpr Profile kLowLayer{
+    true,
+    kLowLayerOctet4,
+    kLowLayerOctet5bV120,
+    {{" 6 octet", " 6 октет"},
+     {5, 1, kLayer2Label, kLowLayer2, kReserved},
+     {kLayer2IdLabel, "10", false, true},
+     {" 6a octet", " 6a octet"},
+     kOctet6a},
+    {{" 7 octet", " 7 октет"},
+     {5, 1, kLayer3Label, kLowLayer3, kReserved},
+     {kLayer3IdLabel, "11", false, true},
+     {" 7a octet", " 7a octet"},
+     kOctet7a},
 };
 
 // The octet walk of one element. Contents shorter than the octets their extension bits
@@ -390,9 +476,16 @@ public:
         : ctx_(ctx), octets_(octets), profile_(profile) {}
 
     void run() {
-        if (extension(0) != Ext::Ends) return;
+        const Ext octet_3 = extension(0);
+        if (octet_3 == Ext::Missing || (octet_3 == Ext::Continues && !profile_.octet_3a)) return;
         octet({" 3 octet", " 3 октет"}, 0, kOctet3);
-        if (!octet_4_group(1) || !layer_1_group()) return;
+        std::size_t octet_4 = 1;
+        if (octet_3 == Ext::Continues) {  // octet 3a, which must end the group
+            if (extension(1) != Ext::Ends) return;
+            octet({" 3a octet", " 3a октет"}, 1, kOctet3a);
+            octet_4 = 2;
+        }
+        if (!octet_4_group(octet_4) || !layer_1_group()) return;
         if (layer_octet(profile_.layer_2)) layer_octet(profile_.layer_3);
     }
 
@@ -418,13 +511,12 @@ private:
     // extension bit 1 (4b with bit 0, or an octet of the group missing, which has no bit
     // at all): there is then no place to read octet 5 from, and the element ends.
     bool octet_4_group(std::size_t i) {
-        const std::size_t octet_3 = i - 1;
         octet({" 4 octet", " 4 октет"}, i, profile_.octet_4);
         at_ = i + 1;
         if (extension(i) != Ext::Continues) return extension(i) == Ext::Ends;
 
         octet({" 4a octet", " 4a октет"}, i + 1, kOctet4a);
-        structure(octet_3, i, i + 1);
+        structure(i, i + 1);
         line(i + 1, kExtension);
         at_ = i + 2;
         if (extension(i + 1) != Ext::Continues) return extension(i + 1) == Ext::Ends;
@@ -437,14 +529,14 @@ private:
     }
 
     // The structure line of octet 4a; 000 is the default of the service of octets 3 and 4.
-    void structure(std::size_t octet_3, std::size_t octet_4, std::size_t octet_4a) {
+    void structure(std::size_t octet_4, std::size_t octet_4a) {
         const std::string_view b = bits_of(bits(octet_4a), 7, 5);
         if (b != "000") {
             line(octet_4a, kStructureField);
             return;
         }
         const unsigned mode = bits_value(bits(octet_4), 7, 6);
-        const unsigned capability = octets_[octet_3] & 0x1F;
+        const unsigned capability = octets_[0] & 0x1F;
         Text text = kOtherDefault;
         if (mode == 0b00 && contains(kCapability, capability)) text = k8kHzDefault;
         if (mode == 0b10 && capability == 0b01000) text = kSduDefault;
@@ -527,6 +619,11 @@ void BEARER_CAPABILITY(Context& ctx, const Element& e) {
 
 void BEARER_CAPABILITY_body(Context& ctx, const Element& e) {
     OctetWalk(ctx, e.octets, kBearer).run();
+}
+
+void LOW_LAYER_COMP(Context& ctx, const Element& e) {
+    if (!element_preamble(ctx, e, kLowLayerTitle, false)) return;
+    OctetWalk(ctx, e.octets, kLowLayer).run();
 }
 
 }  // namespace tarn::dss1

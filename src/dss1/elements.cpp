@@ -2,6 +2,9 @@
 #include "dss1/elements.hpp"
 
 #include "dss1/bearer_capability.hpp"
+#include "dss1/facility.hpp"
+#include "dss1/high_layer.hpp"
+#include "dss1/user_user.hpp"
 #include "report/octets.hpp"
 
 namespace tarn::dss1 {
@@ -9,7 +12,13 @@ namespace tarn::dss1 {
 namespace {
 
 constexpr ElementEntry kElementDecoders[] = {
-    {0x04, BEARER_CAPABILITY},  // Bearer capability
+    {0x04, BEARER_CAPABILITY},          // Bearer capability
+    {0x1C, FACILITY},                   // Facility
+    {0x20, NETWORK_SPECIFIC_FAC},       // Network-specific facilities
+    {0x78, TRANSIT_NETWORK_SELECTION},  // Transit network selection
+    {0x7C, LOW_LAYER_COMP},             // Low layer compatibility
+    {0x7D, HIGH_LAYER_COMP},            // High layer compatibility
+    {0x7E, subcl_20},                   // User-user
 };
 
 // The octet at 0-based digit offset `at`, or -1 when fewer than two hex digits are there.

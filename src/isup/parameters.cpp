@@ -1,5 +1,6 @@
 #include "isup/parameters.hpp"
 
+#include "dss1/user_user.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
 #include "isup/indicators.hpp"
@@ -9,6 +10,9 @@
 namespace tarn::isup {
 
 namespace {
+
+// User to user information has the contents of the DSS1 User-user element and its decoder.
+using dss1::subcl_20;
 
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
@@ -30,6 +34,7 @@ constexpr ParamRow kParameters[] = {
     {0x10, subcl_10},  // Continuity indicators
     {0x11, subcl_11},  // Backward call indicators
     {0x12, subcl_12},  // Cause indicators
+    {0x20, subcl_20},  // User to user information
     {0x28, subcl_28},  // Original called number
     {0x29, subcl_29},  // Optional backward call indicators
     {0x2A, subcl_2A},  // User-to-user indicators

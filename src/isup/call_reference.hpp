@@ -1,13 +1,13 @@
 // ISUP Call reference (01) and Transmission medium requirement (02).
 #pragma once
 
-#include <string_view>
-
+#include "isup/shapes.hpp"
 #include "report/context.hpp"
+#include "report/element.hpp"
 
 namespace tarn::isup {
 
-void subcl_01(Context& ctx, const Element& e);  // Call reference (national use)
-void subcl_02(Context& ctx, const Element& e);  // Transmission medium requirement
+void subcl_01(Context& ctx, const Element& e);            // Call reference (national use)
+extern const FieldsShape kTransmissionMediumRequirement;  // 02 subcl_02
 
 }  // namespace tarn::isup

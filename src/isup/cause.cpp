@@ -1,9 +1,8 @@
+// ISUP Cause indicators (12): location, coding standard, cause value in the Q.767 or the
+// ISUP-R reading, diagnostics.
 #include "isup/cause.hpp"
 
-#include <string>
-
-#include "isup/fields.hpp"
-#include "report/convert.hpp"
+#include "report/field.hpp"
 
 namespace tarn::isup {
 
@@ -11,7 +10,7 @@ namespace {
 
 constexpr Text kCauseName{" Cause indicators", " Индикаторы причины"};
 
-constexpr Text kLocationLabel{" Location...................... ", " Определение места............. "};
+constexpr Label kLocationLabel{" Location...................... ", " Определение места............. "};
 constexpr Row kLocation[] = {
     {0b0000, {"user", "пользователь"}},
     {0b0001,
@@ -30,7 +29,7 @@ constexpr Row kLocation[] = {
 };
 constexpr Text kLocationOther{"reserved", "резерв"};
 
-constexpr Text kCodingLabel{" Coding standard............... ", " Стандарт кодирования.......... "};
+constexpr Label kCodingLabel{" Coding standard............... ", " Стандарт кодирования.......... "};
 constexpr Text kCoding[] = {
     {"CCITT standardized coding as described below", "стандарт CCITT"},
     {"ISO/IEC standard", "стандарт ISO/IEC"},
@@ -39,13 +38,13 @@ constexpr Text kCoding[] = {
      "специфический стандарт для идентифицированного места определения"},
 };
 
-constexpr Text kExtensionLabel{" Extension indicator........... ", " Индикатор расширения.......... "};
+constexpr Label kExtensionLabel{" Extension indicator........... ", " Индикатор расширения.......... "};
 constexpr Text kExtension[] = {
     {"information continues in the next octet", "информация продолжается в следующем октете"},
     {"last octet", "последний октет"},
 };
 
-constexpr Text kCauseLabel{" Cause value................... ", " Значение причины.............. "};
+constexpr Label kCauseLabel{" Cause value................... ", " Значение причины.............. "};
 // Q.850 cause values (the texts as this decoder has always printed them).
 constexpr Row kCause[] = {
     {1, {"Unallocated (unassigned) number", "несуществующий номер абонента"}},
@@ -140,7 +139,7 @@ constexpr Row kCause[] = {
 // for unassigned cause values.
 constexpr Text kCauseOther{"reserved", "не принадлежит ISUP-R"};
 
-constexpr Text kDiagnosticLabel{" Diagnostic(s)................. ", " Диагностика................... "};
+constexpr Label kDiagnosticLabel{" Diagnostic(s)................. ", " Диагностика................... "};
 // The name of the diagnostic octets, chosen by the cause value.
 constexpr Row kDiagnostic[] = {
     {1, {"Condition", "перегрузка рабочих условий"}},
@@ -181,14 +180,17 @@ bool optional_in(unsigned message_type) {
     return message_type == 0x06 || message_type == 0x10 || message_type == 0x2C;
 }
 
-void extension(Context& ctx, std::string_view octet) {
-    field(ctx, octet, 8, 8, kExtensionLabel, kExtension);
-}
+constexpr Field kOctet1[] = {
+    {4, 1, kLocationLabel, kLocation, kLocationOther},
+    spare_field(5, 5, kSpare),
+    dense_field(7, 6, kCodingLabel, kCoding),
+    dense_field(8, 8, kExtensionLabel, kExtension),
+};
+constexpr Field kExtensionField = dense_field(8, 8, kExtensionLabel, kExtension);
 
 }  // namespace
 
 void subcl_12(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
     if (optional_in(e.message_type)) {
         ctx.header(e, kCauseName);
     } else {
@@ -199,25 +201,19 @@ void subcl_12(Context& ctx, const Element& e) {
 
     // octet 1: location, spare, coding standard, extension (no octet 1a follows)
     if (!ctx.holds(e, 1)) return;
-    const std::string o1 = BIN(mid(contents, 1, 2));
-    ctx.field(o1, 4, 1, kLocationLabel, lookup(kLocation, bits_value(o1, 4, 1), kLocationOther));
-    ctx.field(o1, 5, 5, kSpare);
-    field(ctx, o1, 7, 6, kCodingLabel, kCoding);
-    extension(ctx, o1);
+    ctx.fields(e.octets.bits(0), kOctet1);
 
     // octet 2: cause value, extension
     if (!ctx.holds(e, 2)) return;
-    const std::string o2 = BIN(mid(contents, 3, 2));
-    const unsigned cause = bits_value(o2, 7, 1);
-    ctx.field(o2, 7, 1, kCauseLabel, lookup(kCause, cause, kCauseOther));
-    extension(ctx, o2);
+    const unsigned cause = e.octets[1] & 0x7F;
+    ctx.field(e.octets.bits(1), {7, 1, kCauseLabel, kCause, kCauseOther});
+    ctx.field(e.octets.bits(1), kExtensionField);
 
     // octets 3 on: diagnostics, to the end of the contents whatever their extension bits say
-    const Text diagnostic = lookup(kDiagnostic, cause, kDiagnosticOther);
-    for (std::size_t pos = 5; pos + 1 <= contents.size(); pos += 2) {
-        const std::string o = BIN(mid(contents, pos, 2));
-        ctx.field(o, 7, 1, kDiagnosticLabel, diagnostic);
-        extension(ctx, o);
+    const Field diagnostic{7, 1, kDiagnosticLabel, {}, lookup(kDiagnostic, cause, kDiagnosticOther)};
+    for (std::size_t i = 2; i < e.octets.size(); ++i) {
+        ctx.field(e.octets.bits(i), diagnostic);
+        ctx.field(e.octets.bits(i), kExtensionField);
     }
 }
 

@@ -8,7 +8,7 @@
 namespace tarn::isup {
 
 // subcl_12: the contents without code and length octets. The header depends on the
-// message that carries the parameter (ctx.message_type): optional in ACM, RLC and CPG,
+// message that carries the parameter (e.message_type): optional in ACM, RLC and CPG,
 // the mandatory variable parameter in REL and CFN.
 void subcl_12(Context& ctx, const Element& e);
 

@@ -5,25 +5,24 @@
 
 #include <string>
 
-#include "isup/fields.hpp"
-#include "report/convert.hpp"
+#include "isup/shapes.hpp"
+#include "report/field.hpp"
 
 namespace tarn::isup {
 
 namespace {
 
-constexpr Text kNotInIsupR{"не используется в ISUP-R", "не используется в ISUP-R"};
-
 // --- 06 Nature of connection indicators ---
 constexpr Text kNatureTitle{" Nature of connection indicators ", " Индикаторы типа соединения "};
-constexpr Text kSatelliteLabel{" Satellite indicator...........", " Индикатор спутника............ "};
+// The English labels of 06 have 31 characters, and their values begin with a blank.
+constexpr Label kSatelliteLabel = Label::raw(" Satellite indicator...........", " Индикатор спутника............ ");
 constexpr Text kSatellite[] = {
     {" no satellite circuit in the connection ", "спутниковый канал в соединении не используется"},
     {" one satellite circuit in the connection", "используется один спутниковый канал в соединении"},
     {" two satellite circuits in the connection", "используются два спутниковых канала в соединении"},
     {" spare", "резерв"},
 };
-constexpr Text kContinuityLabel{" Continuity check indicator....", " Инд.контроля целостности...... "};
+constexpr Label kContinuityLabel = Label::raw(" Continuity check indicator....", " Инд.контроля целостности...... ");
 constexpr Text kContinuity[] = {
     {" continuity check not required", "контроль целостности не требуется"},
     {" continuity check required on this circuit", "требуется контроль целостности на данном канале"},
@@ -31,22 +30,22 @@ constexpr Text kContinuity[] = {
      "контроль целостности выполнен в предыдущем участке"},
     {" spare", "резерв"},
 };
-constexpr Text kEchoLabel{" Echo control device indicator.", " Инд.уст-ва управления эхом.... "};
+constexpr Label kEchoLabel = Label::raw(" Echo control device indicator.", " Инд.уст-ва управления эхом.... ");
 constexpr Text kEcho[] = {
     {" outgoing echo control device not included", "исходящий полукомплект эхоканселлера не включен"},
     {" outgoing echo control device included", "исходящий полукомплект эхоканселлера включен"},
 };
-constexpr Text kNatureSpare{" Spare.........................", " Резерв........................ "};
+constexpr Label kNatureSpare = Label::raw(" Spare.........................", " Резерв........................ ");
 
 // --- 07 Forward call indicators ---
 constexpr Text kForwardTitle{" Forward call indicators ", " Прямые индикаторы вызова "};
-constexpr Text kNationalLabel{" National/international ind.... ", " Инд.национ/междунар.вызова.... "};
+constexpr Label kNationalLabel{" National/international ind.... ", " Инд.национ/междунар.вызова.... "};
 constexpr Text kNational[] = {
     {"call to be treated as a national call", "вызов должен обрабатываться как национальный"},
     {"call to be treated as an international call", "вызов должен обрабатываться как международный"},
 };
 // The English label begins with a Cyrillic capital Е, as the line has always been printed.
-constexpr Text kEndToEndLabel{" Еnd-to-end method indicator... ", " Инд.метода из конца-в-конец... "};
+constexpr Label kEndToEndLabel{" Еnd-to-end method indicator... ", " Инд.метода из конца-в-конец... "};
 constexpr Text kEndToEnd[] = {
     {"no end-to-end method available (only link-by-link method available)",
      "метод из конца-в-конец недоступен (доступен метод звено-звено)"},
@@ -54,35 +53,35 @@ constexpr Text kEndToEnd[] = {
     {"SCCP method available", kNotInIsupR.ru},
     {"pass-along and SCCP method available", kNotInIsupR.ru},
 };
-constexpr Text kInterworkingLabel{" Interworking indicator........ ", " Индикатор взаимодействия...... "};
+constexpr Label kInterworkingLabel{" Interworking indicator........ ", " Индикатор взаимодействия...... "};
 constexpr Text kInterworking[] = {
     {"no interworking encountered (No.7 signalling all the way)",
      "взаимодействие не используется (OKC №7 на всем пути)"},
     {"interworking encountered", "используется взаимодействие с другими системами сигнализации"},
 };
-constexpr Text kInformationLabel{" End-to-end information ind.... ", " Инд.информации конец-в-конец.. "};
+constexpr Label kInformationLabel{" End-to-end information ind.... ", " Инд.информации конец-в-конец.. "};
 constexpr Text kInformation[] = {
     {"no end-to-end information available", "информация из конца-в-конец недоступна"},
     {"end-to-end information available", "информация из конца-в-конец доступна"},
 };
-constexpr Text kIsupLabel{" ISDN user part indicator...... ", " Индикатор ISUP................ "};
+constexpr Label kIsupLabel{" ISDN user part indicator...... ", " Индикатор ISUP................ "};
 constexpr Text kIsup[] = {
     {"ISDN user part not used all the way", "ISUP не используется на всем пути"},
     {"ISDN user part used all the way", "ISUP используется на всем пути"},
 };
-constexpr Text kPreferenceLabel{" ISDN user part preference ind. ", " Инд.предпочтительности ISUP... "};
+constexpr Label kPreferenceLabel{" ISDN user part preference ind. ", " Инд.предпочтительности ISUP... "};
 constexpr Text kPreference[] = {
     {"ISDN user part preferred all the way ", "использование ISUP предпочтительно на всем пути"},
     {"ISDN user not required all the way ", "использование ISUP не требуется на всем пути"},
     {"ISDN user required all the way ", "требуется использование ISUP на всем пути"},
     {"spare", "резерв"},
 };
-constexpr Text kAccessLabel{" ISDN access indicator......... ", " Индикатор доступа ISDN........ "};
+constexpr Label kAccessLabel{" ISDN access indicator......... ", " Индикатор доступа ISDN........ "};
 constexpr Text kAccess[] = {
     {"originating access non-ISDN", "источником вызова является не ISDN"},
     {"originating access ISDN", "источником вызова является доступ ISDN"},
 };
-constexpr Text kSccpLabel{" SCCP method indicator......... ", " Индикатор метода SCCP......... "};
+constexpr Label kSccpLabel{" SCCP method indicator......... ", " Индикатор метода SCCP......... "};
 constexpr Text kSccp[] = {
     {"no indication", "нет индикации"},
     {"connectionless method available (national use)", kNotInIsupR.ru},
@@ -93,7 +92,7 @@ constexpr Text kSccp[] = {
 // --- 08 Optional forward call indicators ---
 constexpr Text kOptionalForwardName{" Optional forward call indicators ",
                                     " Необязательные прямые индикаторы вызова"};
-constexpr Text kCugLabel{" Closed user group call ind.... ", " Индикатор ЗГП................. "};
+constexpr Label kCugLabel{" Closed user group call ind.... ", " Индикатор ЗГП................. "};
 constexpr Text kCug[] = {
     {"non-CUG call", "вызов, не принадлежащий к замкнутой группе пользователей"},
     {"spare", "не используется"},
@@ -102,12 +101,12 @@ constexpr Text kCug[] = {
     {"closed user group call, outgoing access not allowed",
      "вызов замкнутой группы пользователей с запрещенным исходящим доступом"},
 };
-constexpr Text kSegmentationLabel{" Simple segmentation ind....... ", ""};
+constexpr Label kSegmentationLabel{" Simple segmentation ind....... ", ""};
 constexpr Text kSegmentation[] = {
     {"no additional information will be sent", ""},
     {"additional information will be sent in a segmentation message", ""},
 };
-constexpr Text kConnectedLabel{" Connected line iden.req.ind... ", " Запрос информ. о подкл.линии.. "};
+constexpr Label kConnectedLabel{" Connected line iden.req.ind... ", " Запрос информ. о подкл.линии.. "};
 constexpr Text kConnected[] = {
     {"not requested", "не запрашивается"},
     {"requested", "запрошена"},
@@ -115,7 +114,7 @@ constexpr Text kConnected[] = {
 
 // --- 09 Calling party's category ---
 constexpr Text kCategoryName{" Calling party's category", " Категория вызывающей стороны"};
-constexpr Text kCategoryLabel{" Category...................... ", " Категория..................... "};
+constexpr Label kCategoryLabel{" Category...................... ", " Категория..................... "};
 constexpr Text kAdministrations{
     "available to Administrations for selection a particular language by mutual agreement",
     "доступна для администрирования"};
@@ -145,53 +144,46 @@ constexpr Row kCategory[] = {
 };
 constexpr Text kCategoryOther{"spare", "неизвестная категория"};
 
+constexpr Field kNatureOctet[] = {
+    dense_field(2, 1, kSatelliteLabel, kSatellite),
+    dense_field(4, 3, kContinuityLabel, kContinuity),
+    dense_field(5, 5, kEchoLabel, kEcho),
+    spare_field(8, 6, kNatureSpare),
+};
+constexpr OctetFields kNatureOctets[] = {kNatureOctet};
+
+constexpr Field kForwardOctet1[] = {
+    dense_field(1, 1, kNationalLabel, kNational),         dense_field(3, 2, kEndToEndLabel, kEndToEnd),
+    dense_field(4, 4, kInterworkingLabel, kInterworking), dense_field(5, 5, kInformationLabel, kInformation),
+    dense_field(6, 6, kIsupLabel, kIsup),                 dense_field(8, 7, kPreferenceLabel, kPreference),
+};
+constexpr Field kForwardOctet2[] = {
+    dense_field(1, 1, kAccessLabel, kAccess),
+    dense_field(3, 2, kSccpLabel, kSccp),
+    spare_field(8, 4, kSpare),  // bit 4 spare, bits 8-5 national use
+};
+constexpr OctetFields kForwardOctets[] = {kForwardOctet1, kForwardOctet2};
+
+// ISUP-R has no simple segmentation bit: bits 7-3 are spare there.
+constexpr Field kOptionalForwardOctet[] = {
+    dense_field(2, 1, kCugLabel, kCug),
+    dense_field(3, 3, kSegmentationLabel, kSegmentation, Only::English),
+    spare_field(7, 4, kSpare, Only::English),
+    spare_field(7, 3, kSpare, Only::Russian),
+    dense_field(8, 8, kConnectedLabel, kConnected),
+};
+constexpr OctetFields kOptionalForwardOctets[] = {kOptionalForwardOctet};
+
+constexpr Field kCategoryOctet[] = {{8, 1, kCategoryLabel, kCategory, kCategoryOther}};
+constexpr OctetFields kCategoryOctets[] = {kCategoryOctet};
+
 }  // namespace
 
-void subcl_06(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    if (!ctx.open(e, kNatureTitle, Opening::Title, 1)) return;
-    const std::string o = BIN(mid(contents, 1, 2));
-    field(ctx, o, 2, 1, kSatelliteLabel, kSatellite);
-    field(ctx, o, 4, 3, kContinuityLabel, kContinuity);
-    field(ctx, o, 5, 5, kEchoLabel, kEcho);
-    ctx.field(o, 8, 6, kNatureSpare);
-}
-
-void subcl_07(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    if (!ctx.open(e, kForwardTitle, Opening::Title, 2)) return;
-    const std::string o1 = BIN(mid(contents, 1, 2));
-    field(ctx, o1, 1, 1, kNationalLabel, kNational);
-    field(ctx, o1, 3, 2, kEndToEndLabel, kEndToEnd);
-    field(ctx, o1, 4, 4, kInterworkingLabel, kInterworking);
-    field(ctx, o1, 5, 5, kInformationLabel, kInformation);
-    field(ctx, o1, 6, 6, kIsupLabel, kIsup);
-    field(ctx, o1, 8, 7, kPreferenceLabel, kPreference);
-    const std::string o2 = BIN(mid(contents, 3, 2));
-    field(ctx, o2, 1, 1, kAccessLabel, kAccess);
-    field(ctx, o2, 3, 2, kSccpLabel, kSccp);
-    ctx.field(o2, 8, 4, kSpare);  // bit 4 spare, bits 8-5 national use
-}
-
-void subcl_08(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    if (!ctx.open(e, kOptionalForwardName, Opening::Header, 1)) return;
-    const std::string o = BIN(mid(contents, 1, 2));
-    field(ctx, o, 2, 1, kCugLabel, kCug);
-    if (ctx.english()) {
-        field(ctx, o, 3, 3, kSegmentationLabel, kSegmentation);
-        ctx.field(o, 7, 4, kSpare);
-    } else {
-        ctx.field(o, 7, 3, kSpare);  // ISUP-R: the simple segmentation bit is spare
-    }
-    field(ctx, o, 8, 8, kConnectedLabel, kConnected);
-}
-
-void subcl_09(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    if (!ctx.open(e, kCategoryName, Opening::ByPlace, 1)) return;
-    const std::string o = BIN(mid(contents, 1, 2));
-    ctx.field(o, 8, 1, kCategoryLabel, lookup(kCategory, decadic(o), kCategoryOther));
-}
+// Mandatory fixed in IAM: a title line and the fields.
+constexpr FieldsShape kNatureOfConnectionIndicators{kNatureTitle, Opening::Title, kNatureOctets};
+constexpr FieldsShape kForwardCallIndicators{kForwardTitle, Opening::Title, kForwardOctets};
+constexpr FieldsShape kOptionalForwardCallIndicators{kOptionalForwardName, Opening::Header, kOptionalForwardOctets};
+// Mandatory fixed in IAM (title line), optional in INF (header).
+constexpr FieldsShape kCallingPartysCategory{kCategoryName, Opening::ByPlace, kCategoryOctets};
 
 }  // namespace tarn::isup

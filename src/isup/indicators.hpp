@@ -1,21 +1,14 @@
-// ISUP connection, call, information, continuity and backward call indicators
-// (Q.763/Q.767 reading in English, ISUP-R reading in Russian). Each decoder takes the
-// parameter contents as hex digits, without code and length octets.
+// ISUP Nature of connection indicators (06), Forward call indicators (07), Optional
+// forward call indicators (08) and Calling party's category (09): octet-field parameters.
 #pragma once
 
-#include <string_view>
-
-#include "report/context.hpp"
+#include "isup/shapes.hpp"
 
 namespace tarn::isup {
 
-void subcl_06(Context& ctx, const Element& e);  // Nature of connection indicators
-void subcl_07(Context& ctx, const Element& e);  // Forward call indicators
-void subcl_08(Context& ctx, const Element& e);  // Optional forward call indicators
-void subcl_09(Context& ctx, const Element& e);  // Calling party's category (bSubcl_09)
-void subcl_0E(Context& ctx, const Element& e);  // Information request indicators
-void subcl_0F(Context& ctx, const Element& e);  // Information indicators
-void subcl_10(Context& ctx, const Element& e);  // Continuity indicators
-void subcl_11(Context& ctx, const Element& e);  // Backward call indicators (bSubcl_11)
+extern const FieldsShape kNatureOfConnectionIndicators;   // 06 subcl_06
+extern const FieldsShape kForwardCallIndicators;          // 07 subcl_07
+extern const FieldsShape kOptionalForwardCallIndicators;  // 08 subcl_08
+extern const FieldsShape kCallingPartysCategory;          // 09 subcl_09
 
 }  // namespace tarn::isup

@@ -219,6 +219,10 @@ struct Pointer {
 
 }  // namespace
 
+std::span<const MessageType> message_types() {
+    return kMessageTypes;
+}
+
 const MessageType* find_message_type(unsigned code) {
     for (const MessageType& type : kMessageTypes) {
         if (type.code == code) return &type;

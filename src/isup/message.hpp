@@ -3,6 +3,7 @@
 // message type.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "isup/parameters.hpp"
@@ -19,6 +20,9 @@ struct MessageType {
     Text name;
     const Layout* layout;
 };
+
+// Every message type decoded, by code.
+std::span<const MessageType> message_types();
 
 // The message type of `code`, or nullptr for a code that is not decoded.
 const MessageType* find_message_type(unsigned code);

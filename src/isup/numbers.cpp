@@ -1,10 +1,10 @@
+// ISUP number parameters: Called party number (04), Subsequent number (05), Calling party
+// number (0A), Redirecting number (0B), Redirection number (0C), Original called number
+// (28), each one data row of the number shape; and the Connection request (0D).
 #include "isup/numbers.hpp"
 
-#include <span>
-#include <string>
-
-#include "isup/octet_fields.hpp"
 #include "report/convert.hpp"
+#include "report/field.hpp"
 #include "report/text.hpp"
 
 namespace tarn::isup {
@@ -13,14 +13,14 @@ namespace {
 
 // --- labels shared by the number parameters ---
 
-constexpr Text kNatureLabel{" Nature of address indicator... ", " Индикатор типа адреса......... "};
-constexpr Text kOddEvenLabel{" Odd/even indicator............ ", " Инд.четности/нечетности....... "};
-constexpr Text kOddEvenSpacedLabel{" Odd/even indicator............ ", " Инд. четности/нечетности...... "};
-constexpr Text kPlanLabel{" Numbering plan indicator...... ", " Индикатор плана нумерации..... "};
-constexpr Text kPresentationLabel{" Address present.restrict.ind.. ", " Инд.огранич.представл.номера.. "};
-constexpr Text kAddressLabel{" Address signal................ ", " Адресные сигналы.............. "};
+constexpr Label kNatureLabel{" Nature of address indicator... ", " Индикатор типа адреса......... "};
+constexpr Label kOddEvenLabel{" Odd/even indicator............ ", " Инд.четности/нечетности....... "};
+constexpr Label kOddEvenSpacedLabel{" Odd/even indicator............ ", " Инд. четности/нечетности...... "};
+constexpr Label kPlanLabel{" Numbering plan indicator...... ", " Индикатор плана нумерации..... "};
+constexpr Label kPresentationLabel{" Address present.restrict.ind.. ", " Инд.огранич.представл.номера.. "};
+constexpr Label kAddressLabel{" Address signal................ ", " Адресные сигналы.............. "};
 
-constexpr Row kOddEven[] = {
+constexpr Row kOddEvenRows[] = {
     {0, {"even number of address signals", "четное число адресных сигналов"}},
     {1, {"odd number of address signals", "нечетное число адресных сигналов"}},
 };
@@ -30,55 +30,15 @@ constexpr Text kE164{"ISDN (Telephony) numbering plan (Recommendation E.164)",
 constexpr std::string_view kX121 = "Data numbering plan (Recommendation X.121)";
 constexpr std::string_view kTelex = "Telex numbering plan (Recommendation F.69)";
 
-// The layout of one number parameter: its name, how its header is printed, the fields
-// of octet 1 (bits 7-1) and octet 2 in the order of their lines, the address line.
-struct NumberLayout {
-    Text name;
-    bool optional;  // header by TypeMess; otherwise a title line and a length line
-    BitField nature;
-    Text odd_even_label;
-    std::span<const BitField> octet2;  // empty: the address signals start at octet 2
-    Text address_label;
-};
-
-// Address signals from the address octets. With an odd number of signals the high half
-// of the last octet is the filler, not a signal: it is dropped before any F becomes "ST".
-std::string address_signals(std::string_view hex, bool odd) {
-    hex = hex.substr(0, hex.size() - hex.size() % 2);
-    if (!odd || hex.empty()) return AdrS(hex);
-    std::string text = AdrS(hex.substr(0, hex.size() - 2));
-    const char last = hex.back();
-    text += (last == 'F' || last == 'f') ? std::string("ST") : std::string(1, last);
-    return text;
-}
-
-void decode_number(Context& ctx, const NumberLayout& number, const Element& e) {
-    const std::string_view contents = e.hex();
-    if (number.optional) {
-        ctx.header(e, number.name);
-    } else {
-        ctx.line(ctx.t(number.name));
-        ctx.length_line(e);
-    }
-    const std::size_t indicator_digits = number.octet2.empty() ? 2 : 4;
-    if (!(ctx.length_ok(e) && ctx.holds(e, indicator_digits / 2))) return;
-
-    const std::string octet1 = BIN(mid(contents, 1, 2));
-    const std::string octet2 = BIN(mid(contents, 3, 2));
-    const bool odd = octet1.front() == '1';
-    const std::string address = address_signals(mid(contents, indicator_digits + 1), odd);
-
-    print_field(ctx, octet1, number.nature);
-    print_field(ctx, octet1, {8, 8, number.odd_even_label, kOddEven});
-    for (const BitField& field : number.octet2) print_field(ctx, octet2, field);
-    if (address.size() >= 2) ctx.octets(number.address_label, address);
-}
+// The odd/even indicator of octet 1, bit 8.
+constexpr Field kOddEven{8, 8, kOddEvenLabel, kOddEvenRows};
+constexpr Field kOddEvenSpaced{8, 8, kOddEvenSpacedLabel, kOddEvenRows};
 
 // --- Called party number (04) ---
 
 constexpr Row kCalledNature[] = {
     {1, {"subscriber number", "номер абонента"}},
-    {2, {"unknown (national use)", kNotInIsupR}},
+    {2, {"unknown (national use)", kNotInIsupR.ru}},
     {3, {"national (significant) number", "национальный (значащий) номер"}},
     {4, {"international number", "международный номер"}},
 };
@@ -92,36 +52,23 @@ constexpr Row kCalledPlan[] = {
     {3, {kX121, "не применяется в ISUP-R"}},
     {4, {kTelex, "не применяется в ISUP-R"}},
 };
-constexpr BitField kCalledOctet2[] = {
+constexpr Field kCalledOctet2[] = {
     {4, 1, kSpare},
     {7, 5, kPlanLabel, kCalledPlan, {"spare", "не применяется в ISUP-R"}},
     {8, 8, {" Internal network number ind... ", " Инд.внутреннего номера сети... "}, kCalledInn},
 };
-constexpr NumberLayout kCalledNumber{
-    {" Called party number", " Номер вызываемого абонента"},
-    false,
-    {7, 1, kNatureLabel, kCalledNature, {"spare", kNotInIsupR}},
-    kOddEvenLabel,
-    kCalledOctet2,
-    kAddressLabel,
-};
+constexpr Field kCalledNumberOctet1[] = {{7, 1, kNatureLabel, kCalledNature, {"spare", kNotInIsupR.ru}}, kOddEven};
 
 // --- Subsequent number (05): octet 1 only, then the signals ---
 
-constexpr NumberLayout kSubsequentNumber{
-    {" Subsequent number", " Последующий номер"},
-    false,
-    {7, 1, kSpare},
-    kOddEvenSpacedLabel,
-    {},
-    {" Address signal................ ", " Адресный сигнал............... "},
-};
+constexpr Label kSubsequentNumberDigitsLabel{" Address signal................ ", " Адресный сигнал............... "};
+constexpr Field kSubsequentNumberOctet1[] = {{7, 1, kSpare}, kOddEvenSpaced};
 
 // --- Calling party number (0A) ---
 
 constexpr Row kCallingNature[] = {
-    {1, {"subscriber number", kNotInIsupR}},
-    {2, {"unknown", kNotInIsupR}},
+    {1, {"subscriber number", kNotInIsupR.ru}},
+    {2, {"unknown", kNotInIsupR.ru}},
     {3, {"national (significant) number", "национальный (значащий) номер"}},
     {4, {"international number", "международный номер"}},
 };
@@ -134,35 +81,28 @@ constexpr Row kCallingScreening[] = {
 constexpr Row kCallingPresentation[] = {
     {0, {"presentation allowed", "предоставление разрешено"}},
     {1, {"presentation restricted", "предоставление не разрешено"}},
-    {2, {"address not available", kNotInIsupR}},
+    {2, {"address not available", kNotInIsupR.ru}},
 };
 constexpr Row kCallingPlan[] = {
     {1, {kE164.en, "План нумерации ISDN (Телефония) (Recommendation E.164)"}},
-    {3, {kX121, kNotInIsupR}},
-    {4, {kTelex, kNotInIsupR}},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
 };
 constexpr Row kCallingIncomplete[] = {
     {0, {"complete", "номер полный"}},
-    {1, {"incomplete", kNotInIsupR}},
+    {1, {"incomplete", kNotInIsupR.ru}},
 };
-constexpr BitField kCallingOctet2[] = {
+constexpr Field kCallingOctet2[] = {
     {2,
      1,
      {" Screening indicator........... ", " Инд.контроля номера абонента.. "},
      kCallingScreening,
-     {"reserved", kNotInIsupR}},
-    {4, 3, kPresentationLabel, kCallingPresentation, {"spare", kNotInIsupR}},
-    {7, 5, kPlanLabel, kCallingPlan, {"spare", kNotInIsupR}},
+     {"reserved", kNotInIsupR.ru}},
+    {4, 3, kPresentationLabel, kCallingPresentation, {"spare", kNotInIsupR.ru}},
+    {7, 5, kPlanLabel, kCallingPlan, {"spare", kNotInIsupR.ru}},
     {8, 8, {" Number incomplete indicator... ", " Индикатор полноты номера...... "}, kCallingIncomplete},
 };
-constexpr NumberLayout kCallingNumber{
-    {" Calling party number", " Номер вызывающего абонента"},
-    true,
-    {7, 1, kNatureLabel, kCallingNature, {"spare", kNotInIsupR}},
-    kOddEvenLabel,
-    kCallingOctet2,
-    kAddressLabel,
-};
+constexpr Field kCallingNumberOctet1[] = {{7, 1, kNatureLabel, kCallingNature, {"spare", kNotInIsupR.ru}}, kOddEven};
 
 // --- Redirecting number (0B) and Original called number (28): one octet-2 layout ---
 
@@ -175,37 +115,23 @@ constexpr Row kRedirectingNature[] = {
 constexpr Row kRedirectingPresentation[] = {
     {0, {"presentation allowed", "представление разрешено"}},
     {1, {"presentation restricted", "представление запрещено"}},
-    {2, {"address not available", kNotInIsupR}},
+    {2, {"address not available", kNotInIsupR.ru}},
 };
 constexpr Row kRedirectingPlan[] = {
     {1, kE164},
-    {3, {kX121, kNotInIsupR}},
-    {4, {kTelex, kNotInIsupR}},
-    {5, {"reserved for national use", kNotInIsupR}},
-    {6, {"reserved for national use", kNotInIsupR}},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
+    {5, {"reserved for national use", kNotInIsupR.ru}},
+    {6, {"reserved for national use", kNotInIsupR.ru}},
 };
-constexpr BitField kRedirectingOctet2[] = {
+constexpr Field kRedirectingOctet2[] = {
     {2, 1, kSpare},
-    {4, 3, kPresentationLabel, kRedirectingPresentation, {"spare", kNotInIsupR}},
-    {7, 5, kPlanLabel, kRedirectingPlan, {"spare", kNotInIsupR}},
+    {4, 3, kPresentationLabel, kRedirectingPresentation, {"spare", kNotInIsupR.ru}},
+    {7, 5, kPlanLabel, kRedirectingPlan, {"spare", kNotInIsupR.ru}},
     {8, 8, kSpare},
 };
-constexpr NumberLayout kRedirectingNumber{
-    {" Redirecting number", " Перенаправляющий номер"},
-    true,
-    {7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}},
-    kOddEvenLabel,
-    kRedirectingOctet2,
-    kAddressLabel,
-};
-constexpr NumberLayout kOriginalCalledNumber{
-    {" Original called number", " Первоначальный вызываемый номер"},
-    true,
-    {7, 1, kNatureLabel, kRedirectingNature, {"spare", "пропущен"}},
-    kOddEvenLabel,
-    kRedirectingOctet2,
-    kAddressLabel,
-};
+constexpr Field kRedirectingNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}}, kOddEven};
+constexpr Field kOriginalCalledNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "пропущен"}}, kOddEven};
 
 // --- Redirection number (0C) ---
 
@@ -216,27 +142,20 @@ constexpr Row kRedirectionInn[] = {
 };
 constexpr Row kRedirectionPlan[] = {
     {1, kE164},
-    {3, {kX121, kNotInIsupR}},
-    {4, {kTelex, kNotInIsupR}},
+    {3, {kX121, kNotInIsupR.ru}},
+    {4, {kTelex, kNotInIsupR.ru}},
 };
-constexpr BitField kRedirectionOctet2[] = {
+constexpr Field kRedirectionOctet2[] = {
     {4, 1, kSpare},
-    {7, 5, kPlanLabel, kRedirectionPlan, {"reserved for national use", kNotInIsupR}},
+    {7, 5, kPlanLabel, kRedirectionPlan, {"reserved for national use", kNotInIsupR.ru}},
     {8, 8, {" Internal network number ind... ", " Инд. номера внутренней сети... "}, kRedirectionInn},
 };
-constexpr NumberLayout kRedirectionNumber{
-    {" Redirection number", " Номер перенаправления"},
-    true,
-    {7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}},
-    kOddEvenSpacedLabel,
-    kRedirectionOctet2,
-    kAddressLabel,
-};
+constexpr Field kRedirectionNumberOctet1[] = {{7, 1, kNatureLabel, kRedirectingNature, {"spare", "резерв"}}, kOddEvenSpaced};
 
 // --- Connection request (0D): whole-octet fields shown as hex digits ---
 
 struct HexField {
-    Text label;
+    Label label;
     std::size_t first;   // first hex digit, 1-based
     std::size_t digits;  // number of hex digits
 };
@@ -249,38 +168,19 @@ constexpr HexField kConnectionRequest[] = {
 
 }  // namespace
 
-void subcl_04(Context& ctx, const Element& e) {
-    decode_number(ctx, kCalledNumber, e);
-}
-void subcl_05(Context& ctx, const Element& e) {
-    decode_number(ctx, kSubsequentNumber, e);
-}
-void subcl_0A(Context& ctx, const Element& e) {
-    decode_number(ctx, kCallingNumber, e);
-}
-void subcl_0B(Context& ctx, const Element& e) {
-    decode_number(ctx, kRedirectingNumber, e);
-}
-void subcl_0C(Context& ctx, const Element& e) {
-    decode_number(ctx, kRedirectionNumber, e);
-}
-void subcl_28(Context& ctx, const Element& e) {
-    decode_number(ctx, kOriginalCalledNumber, e);
-}
+constexpr NumberShape kCalledPartyNumber{{" Called party number", " Номер вызываемого абонента"}, Opening::TitleLength, {}, kCalledNumberOctet1, kCalledOctet2, kAddressLabel};  // 04 subcl_04
+constexpr NumberShape kSubsequentNumber{{" Subsequent number", " Последующий номер"}, Opening::TitleLength, {}, kSubsequentNumberOctet1, {}, kSubsequentNumberDigitsLabel};  // 05 subcl_05
+constexpr NumberShape kCallingPartyNumber{{" Calling party number", " Номер вызывающего абонента"}, Opening::Header, {}, kCallingNumberOctet1, kCallingOctet2, kAddressLabel};  // 0A subcl_0A
+constexpr NumberShape kRedirectingNumber{{" Redirecting number", " Перенаправляющий номер"}, Opening::Header, {}, kRedirectingNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 0B subcl_0B
+constexpr NumberShape kOriginalCalledNumber{{" Original called number", " Первоначальный вызываемый номер"}, Opening::Header, {}, kOriginalCalledNumberOctet1, kRedirectingOctet2, kAddressLabel};  // 28 subcl_28
+constexpr NumberShape kRedirectionNumber{{" Redirection number", " Номер перенаправления"}, Opening::Header, {}, kRedirectionNumberOctet1, kRedirectionOctet2, kAddressLabel};  // 0C subcl_0C
 
 // Local reference (octets 1-3), signalling point code (4-5), protocol class (6), credit (7),
-// each as the hex digits stand in the message. A field cut short ends the parameter.
+// each as the hex digits stand in the message. Contents shorter than seven octets but as
+// long as their length octet says print the missing fields empty before " Hex".
 void subcl_0D(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    ctx.header(e, {" Connection request", " Запрос соединения"});
-    if (!ctx.length_ok(e)) return;
-    for (const HexField& field : kConnectionRequest) {
-        if (contents.size() < field.first - 1 + field.digits) {
-            ctx.mistake(kInvalidFormat);
-            return;
-        }
-        ctx.line(" ********", ctx.t(field.label), mid(contents, field.first, field.digits), " Hex");
-    }
+    if (!ctx.open(e, {" Connection request", " Запрос соединения"}, Opening::Header)) return;
+    for (const HexField& field : kConnectionRequest) ctx.hex_line(field.label, mid(e.hex(), field.first, field.digits));
 }
 
 }  // namespace tarn::isup

@@ -1,24 +1,23 @@
 // ISUP number parameters (Q.763 layout: odd/even and nature of address in octet 1,
 // numbering plan and the other indicators in octet 2, address signals from octet 3 on)
-// and the Connection request. Each decoder takes the parameter contents as hex digits,
-// without code and length octets, and appends its lines to the report.
+// and the Connection request.
 #pragma once
 
-#include <string_view>
-
+#include "isup/shapes.hpp"
 #include "report/context.hpp"
+#include "report/element.hpp"
 
 namespace tarn::isup {
 
 // Mandatory variable parameters: a title line and a length line of their own.
-void subcl_04(Context& ctx, const Element& e);  // Called party number
-void subcl_05(Context& ctx, const Element& e);  // Subsequent number
+extern const NumberShape kCalledPartyNumber;  // 04 subcl_04
+extern const NumberShape kSubsequentNumber;   // 05 subcl_05
 
-// Optional parameters: header by TypeMess.
-void subcl_0A(Context& ctx, const Element& e);  // Calling party number
-void subcl_0B(Context& ctx, const Element& e);  // Redirecting number
-void subcl_0C(Context& ctx, const Element& e);  // Redirection number
-void subcl_0D(Context& ctx, const Element& e);  // Connection request
-void subcl_28(Context& ctx, const Element& e);  // Original called number
+// Optional parameters: the optional-parameter header.
+extern const NumberShape kCallingPartyNumber;    // 0A subcl_0A
+extern const NumberShape kRedirectingNumber;     // 0B subcl_0B
+extern const NumberShape kRedirectionNumber;     // 0C subcl_0C
+void subcl_0D(Context& ctx, const Element& e);   // Connection request
+extern const NumberShape kOriginalCalledNumber;  // 28 subcl_28
 
 }  // namespace tarn::isup

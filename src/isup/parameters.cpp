@@ -1,6 +1,7 @@
 #include "isup/parameters.hpp"
 
 #include "dss1/user_user.hpp"
+#include "isup/backward.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
 #include "isup/indicators.hpp"
@@ -17,35 +18,39 @@ using dss1::subcl_20;
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
 constexpr ParamRow kParameters[] = {
-    {0x01, subcl_01},  // Call reference
-    {0x02, subcl_02},  // Transmission medium requirement
-    {0x04, subcl_04},  // Called party number
-    {0x05, subcl_05},  // Subsequent number
-    {0x06, subcl_06},  // Nature of connection indicators
-    {0x07, subcl_07},  // Forward call indicators
-    {0x08, subcl_08},  // Optional forward call indicators
-    {0x09, subcl_09},  // Calling party's category
-    {0x0A, subcl_0A},  // Calling party number
-    {0x0B, subcl_0B},  // Redirecting number
-    {0x0C, subcl_0C},  // Redirection number
-    {0x0D, subcl_0D},  // Connection request
-    {0x0E, subcl_0E},  // Information request indicators
-    {0x0F, subcl_0F},  // Information indicators
-    {0x10, subcl_10},  // Continuity indicators
-    {0x11, subcl_11},  // Backward call indicators
-    {0x12, subcl_12},  // Cause indicators
-    {0x20, subcl_20},  // User to user information
-    {0x28, subcl_28},  // Original called number
-    {0x29, subcl_29},  // Optional backward call indicators
-    {0x2A, subcl_2A},  // User-to-user indicators
-    {0x2B, subcl_2B},  // Origination ISC point code
-    {0x2C, subcl_2C},  // Generic notification indicator
-    {0x2D, subcl_2D},  // Call history information
-    {0x2E, subcl_2E},  // Access delivery information
-    {0x2F, subcl_2F},  // Network specific facility
+    {0x01, subcl_01},                                           // Call reference
+    {0x02, fields_parameter<kTransmissionMediumRequirement>},   // subcl_02: Transmission medium requirement
+    {0x04, number_parameter<kCalledPartyNumber>},               // subcl_04: Called party number
+    {0x05, number_parameter<kSubsequentNumber>},                // subcl_05: Subsequent number
+    {0x06, fields_parameter<kNatureOfConnectionIndicators>},    // subcl_06: Nature of connection indicators
+    {0x07, fields_parameter<kForwardCallIndicators>},           // subcl_07: Forward call indicators
+    {0x08, fields_parameter<kOptionalForwardCallIndicators>},   // subcl_08: Optional forward call indicators
+    {0x09, fields_parameter<kCallingPartysCategory>},           // subcl_09: Calling party's category
+    {0x0A, number_parameter<kCallingPartyNumber>},              // subcl_0A: Calling party number
+    {0x0B, number_parameter<kRedirectingNumber>},               // subcl_0B: Redirecting number
+    {0x0C, number_parameter<kRedirectionNumber>},               // subcl_0C: Redirection number
+    {0x0D, subcl_0D},                                           // Connection request
+    {0x0E, fields_parameter<kInformationRequestIndicators>},    // subcl_0E: Information request indicators
+    {0x0F, fields_parameter<kInformationIndicators>},           // subcl_0F: Information indicators
+    {0x10, fields_parameter<kContinuityIndicators>},            // subcl_10: Continuity indicators
+    {0x11, fields_parameter<kBackwardCallIndicators>},          // subcl_11: Backward call indicators
+    {0x12, subcl_12},                                           // Cause indicators
+    {0x20, subcl_20},                                           // User to user information
+    {0x28, number_parameter<kOriginalCalledNumber>},            // subcl_28: Original called number
+    {0x29, fields_parameter<kOptionalBackwardCallIndicators>},  // subcl_29: Optional backward call indicators
+    {0x2A, subcl_2A},                                           // User-to-user indicators
+    {0x2B, hex_parameter<kOriginationIscPointCode>},            // subcl_2B: Origination ISC point code
+    {0x2C, subcl_2C},                                           // Generic notification indicator
+    {0x2D, hex_parameter<kCallHistoryInformation>},             // subcl_2D: Call history information
+    {0x2E, fields_parameter<kAccessDeliveryInformation>},       // subcl_2E: Access delivery information
+    {0x2F, hex_parameter<kNetworkSpecificFacility>},            // subcl_2F: Network specific facility
 };
 
 }  // namespace
+
+std::span<const ParamRow> parameter_decoders() {
+    return kParameters;
+}
 
 Decoder find_parameter(unsigned code) {
     for (const ParamRow& row : kParameters) {

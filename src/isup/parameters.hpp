@@ -1,6 +1,8 @@
 // ISUP parameter decoders by parameter code (Q.763 / ISUP-R).
 #pragma once
 
+#include <span>
+
 #include "report/element.hpp"
 
 namespace tarn::isup {
@@ -14,5 +16,8 @@ struct ParamRow {
     Decoder decode;
 };
 Decoder find_parameter(unsigned code);  // nullptr when no decoder is built
+
+// Every parameter decoder, by code (for the hygiene test and the registry fuzz target).
+std::span<const ParamRow> parameter_decoders();
 
 }  // namespace tarn::isup

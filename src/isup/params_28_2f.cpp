@@ -1,9 +1,7 @@
 #include "isup/params_28_2f.hpp"
 
-#include <string>
-
-#include "isup/octet_fields.hpp"
-#include "report/convert.hpp"
+#include "isup/shapes.hpp"
+#include "report/field.hpp"
 #include "report/text.hpp"
 
 namespace tarn::isup {
@@ -12,15 +10,7 @@ namespace {
 
 constexpr Text kNoIndication{"no indication", "нет индикации"};
 
-// Contents shown as they stand: one line of hex digits (none for empty contents).
-void hex_contents(Context& ctx, Text name, const Element& e) {
-    const std::string_view contents = e.hex();
-    ctx.header(e, name);
-    if (!ctx.length_ok(e)) return;
-    if (contents.empty()) return;
-    ctx.line(" ********", ctx.t({" Information elements.......... ", " Информационные элементы....... "}),
-             contents, " Hex");
-}
+constexpr Label kElementsLabel{" Information elements.......... ", " Информационные элементы....... "};
 
 // --- Optional backward call indicators (29) ---
 
@@ -43,7 +33,7 @@ constexpr Row kMllp[] = {
     {0, kNoIndication},
     {1, {"MLLP user", "пользователь MLLP"}},
 };
-constexpr BitField kBackwardIndicators[] = {
+constexpr Field kBackwardIndicators[] = {
     {1, 1, {" In-band information ind....... ", " Инд.внутриполосной информации. "}, kInBand},
     {2, 2, {" Call diversion may occur ind.. ", " Инд.возможного перенаправл.... "}, kDiversion},
     {3, 3, {" Simple segmentation ind....... ", " Резерв........................ "}, kSegmentation},
@@ -75,17 +65,17 @@ constexpr Row kNetworkDiscard[] = {
      {"user-to-user information discarded by the network",
       "информация от Пользователя к Пользователю сброшена сетью"}},
 };
-constexpr Text kService1{" Service1...................... ", " Услуга1....................... "};
-constexpr Text kService2{" Service2...................... ", " Услуга2....................... "};
-constexpr Text kService3{" Service3...................... ", " Услуга3....................... "};
-constexpr BitField kUserToUserRequest[] = {
+constexpr Label kService1{" Service1...................... ", " Услуга1....................... "};
+constexpr Label kService2{" Service2...................... ", " Услуга2....................... "};
+constexpr Label kService3{" Service3...................... ", " Услуга3....................... "};
+constexpr Field kUserToUserRequest[] = {
     {1, 1, {" User-to-user indicator........ ", " Инд.пользователь-пользователь. "}, kUserToUserType},
     {3, 2, kService1, kServiceRequest},
     {5, 4, kService2, kServiceRequest},
     {7, 6, kService3, kServiceRequest},
     {8, 8, kSpare},
 };
-constexpr BitField kUserToUserResponse[] = {
+constexpr Field kUserToUserResponse[] = {
     {1, 1, {" User-to-user indicator........ ", " Инд.пользователь-пользователь. "}, kUserToUserType},
     {3, 2, kService1, kServiceResponse},
     {5, 4, kService2, kServiceResponse},
@@ -96,39 +86,39 @@ constexpr BitField kUserToUserResponse[] = {
 // --- Generic notification indicator (2C) ---
 
 constexpr Row kNotification[] = {
-    {0x00, {"user suspended", kNotInIsupR}},
-    {0x01, {"user resumed", kNotInIsupR}},
-    {0x02, {"bearer service change", kNotInIsupR}},
-    {0x03, {"discriminator for extension to ASN.1 encoded component", kNotInIsupR}},
-    {0x04, {"call complection delay", kNotInIsupR}},
-    {0x42, {"conference established", kNotInIsupR}},
-    {0x43, {"conference disconnected", kNotInIsupR}},
-    {0x44, {"other party added", kNotInIsupR}},
-    {0x45, {"Isolated", kNotInIsupR}},
-    {0x46, {"reattached", kNotInIsupR}},
-    {0x47, {"other party isolated", kNotInIsupR}},
-    {0x48, {"other party reattached", kNotInIsupR}},
-    {0x49, {"other party split", kNotInIsupR}},
-    {0x4A, {"other party disconnected", kNotInIsupR}},
-    {0x4B, {"conference floating", kNotInIsupR}},
+    {0x00, {"user suspended", kNotInIsupR.ru}},
+    {0x01, {"user resumed", kNotInIsupR.ru}},
+    {0x02, {"bearer service change", kNotInIsupR.ru}},
+    {0x03, {"discriminator for extension to ASN.1 encoded component", kNotInIsupR.ru}},
+    {0x04, {"call complection delay", kNotInIsupR.ru}},
+    {0x42, {"conference established", kNotInIsupR.ru}},
+    {0x43, {"conference disconnected", kNotInIsupR.ru}},
+    {0x44, {"other party added", kNotInIsupR.ru}},
+    {0x45, {"Isolated", kNotInIsupR.ru}},
+    {0x46, {"reattached", kNotInIsupR.ru}},
+    {0x47, {"other party isolated", kNotInIsupR.ru}},
+    {0x48, {"other party reattached", kNotInIsupR.ru}},
+    {0x49, {"other party split", kNotInIsupR.ru}},
+    {0x4A, {"other party disconnected", kNotInIsupR.ru}},
+    {0x4B, {"conference floating", kNotInIsupR.ru}},
     {0x60, {"call is a waiting call", "вызов в стадии ожидания"}},
-    {0x68, {"Diversion activated (used in DSS 1)", kNotInIsupR}},
+    {0x68, {"Diversion activated (used in DSS 1)", kNotInIsupR.ru}},
     {0x69, {"call transfer, alerting", "вызов передан"}},
-    {0x6A, {"call transfer, active", kNotInIsupR}},
-    {0x79, {"remote hold", kNotInIsupR}},
-    {0x7A, {"remote retrieval", kNotInIsupR}},
+    {0x6A, {"call transfer, active", kNotInIsupR.ru}},
+    {0x79, {"remote hold", kNotInIsupR.ru}},
+    {0x7A, {"remote retrieval", kNotInIsupR.ru}},
     {0x7B, {"call is divertind", "вызов отведен"}},
 };
 constexpr Row kNotificationExtension[] = {
     {0, {"information continues in the next octet", "информация продолжается в следующем октете"}},
     {1, {"last octet", "последний октет"}},
 };
-constexpr BitField kNotificationOctet[] = {
+constexpr Field kNotificationOctet[] = {
     {7,
      1,
      {" Notification indicator........ ", " Индикатор уведомления......... "},
      kNotification,
-     {"not used", kNotInIsupR}},
+     {"not used", kNotInIsupR.ru}},
     {8, 8, {" Extension indicator........... ", " Индикатор расширения.......... "}, kNotificationExtension},
 };
 
@@ -138,64 +128,45 @@ constexpr Row kAccessDelivery[] = {
     {0, {"set-up message generated", "сообщение ЗАПРОС СОЕДИНЕНИЯ сформировано"}},
     {1, {"no set-up message generated", "сообщение ЗАПРОС СОЕДИНЕНИЯ не сформировано"}},
 };
-constexpr BitField kAccessDeliveryOctet[] = {
+constexpr Field kAccessDeliveryOctet[] = {
     {1, 1, {" Access delivery indicator..... ", " Индикатор доставки в доступ... "}, kAccessDelivery},
     {8, 2, kSpare},
 };
 
-// One-octet parameters: the header, then one line per field of the first octet.
-void one_octet(Context& ctx, Text name, std::span<const BitField> fields, const Element& e) {
-    const std::string_view contents = e.hex();
-    ctx.header(e, name);
-    if (!(ctx.length_ok(e) && ctx.holds(e, 2 / 2))) return;
-    const std::string bits = BIN(mid(contents, 1, 2));
-    for (const BitField& field : fields) print_field(ctx, bits, field);
-}
+constexpr OctetFields kBackwardIndicatorsOctets[] = {kBackwardIndicators};
+constexpr OctetFields kAccessDeliveryOctets[] = {kAccessDeliveryOctet};
+constexpr OctetFields kUserToUserRequestOctets[] = {kUserToUserRequest};
+constexpr OctetFields kUserToUserResponseOctets[] = {kUserToUserResponse};
+constexpr Text kUserToUserName{" User-to-user indicators", " Индикаторы от пользователя к пользователю"};
+constexpr FieldsShape kUserToUserRequestShape{kUserToUserName, Opening::Header, kUserToUserRequestOctets};
+constexpr FieldsShape kUserToUserResponseShape{kUserToUserName, Opening::Header, kUserToUserResponseOctets};
 
 }  // namespace
 
-void subcl_29(Context& ctx, const Element& e) {
-    one_octet(ctx, {" Optional backward call indicators", " Необязательные обратные индикаторы вызова"},
-              kBackwardIndicators, e);
-}
+constexpr FieldsShape kOptionalBackwardCallIndicators{
+    {" Optional backward call indicators", " Необязательные обратные индикаторы вызова"}, Opening::Header,
+    kBackwardIndicatorsOctets};
+constexpr FieldsShape kAccessDeliveryInformation{
+    {" Access delivery information", " Информация о доставке в доступ"}, Opening::Header, kAccessDeliveryOctets};
+constexpr HexShape kOriginationIscPointCode{{" Origination ISC point code", " Код пункта исходящего МЦК"},
+                                            kElementsLabel};
+constexpr HexShape kCallHistoryInformation{{" Call history information", " Информация об истории вызова"},
+                                           kElementsLabel};
+constexpr HexShape kNetworkSpecificFacility{
+    {" Network specific facility (national use)", " Услуги специфичной сети (национальное использование)"},
+    kElementsLabel};
 
+// Bit 1 tells a request from a response, and the other bits read by it.
 void subcl_2A(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    const bool response = mid(BIN(mid(contents, 1, 2)), 8, 1) == "1";
-    one_octet(ctx, {" User-to-user indicators", " Индикаторы от пользователя к пользователю"},
-              response ? std::span<const BitField>(kUserToUserResponse) : kUserToUserRequest, e);
-}
-
-void subcl_2B(Context& ctx, const Element& e) {
-    hex_contents(ctx, {" Origination ISC point code", " Код пункта исходящего МЦК"}, e);
+    const bool response = (e.octets[0] & 1) != 0;
+    decode_fields(ctx, e, response ? kUserToUserResponseShape : kUserToUserRequestShape);
 }
 
 // Every octet gives a notification line and an extension line, also after an octet
 // whose extension bit says it is the last one.
 void subcl_2C(Context& ctx, const Element& e) {
-    const std::string_view contents = e.hex();
-    ctx.header(e, {" Generic notification indicator", " Индикатор родового уведомления"});
-    if (!ctx.length_ok(e)) return;
-    for (std::size_t digit = 1; digit + 1 <= contents.size(); digit += 2) {
-        const std::string bits = BIN(mid(contents, digit, 2));
-        for (const BitField& field : kNotificationOctet) print_field(ctx, bits, field);
-    }
-}
-
-void subcl_2D(Context& ctx, const Element& e) {
-    hex_contents(ctx, {" Call history information", " Информация об истории вызова"}, e);
-}
-
-void subcl_2E(Context& ctx, const Element& e) {
-    one_octet(ctx, {" Access delivery information", " Информация о доставке в доступ"}, kAccessDeliveryOctet,
-              e);
-}
-
-void subcl_2F(Context& ctx, const Element& e) {
-    hex_contents(ctx,
-                 {" Network specific facility (national use)",
-                  " Услуги специфичной сети (национальное использование)"},
-                 e);
+    if (!ctx.open(e, {" Generic notification indicator", " Индикатор родового уведомления"}, Opening::Header)) return;
+    for (std::size_t i = 0; i < e.octets.size(); ++i) ctx.fields(e.octets.bits(i), kNotificationOctet);
 }
 
 }  // namespace tarn::isup

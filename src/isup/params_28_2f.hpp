@@ -1,22 +1,19 @@
 // ISUP optional parameters 29 to 2F (the Original called number, 28, is decoded with the
-// other number parameters in isup/numbers.hpp). Each decoder takes the parameter contents
-// as hex digits, without code and length octets, prints the optional-parameter header and
-// appends its lines to the report.
+// other number parameters in isup/numbers.hpp).
 #pragma once
 
-#include <string_view>
-
-#include "isup/numbers.hpp"
+#include "isup/shapes.hpp"
 #include "report/context.hpp"
+#include "report/element.hpp"
 
 namespace tarn::isup {
 
-void subcl_29(Context& ctx, const Element& e);  // Optional backward call indicators
-void subcl_2A(Context& ctx, const Element& e);  // User-to-user indicators
-void subcl_2B(Context& ctx, const Element& e);  // Origination ISC point code
-void subcl_2C(Context& ctx, const Element& e);  // Generic notification indicator
-void subcl_2D(Context& ctx, const Element& e);  // Call history information
-void subcl_2E(Context& ctx, const Element& e);  // Access delivery information
-void subcl_2F(Context& ctx, const Element& e);  // Network specific facility (national use)
+extern const FieldsShape kOptionalBackwardCallIndicators;  // 29 subcl_29
+void subcl_2A(Context& ctx, const Element& e);              // User-to-user indicators
+extern const HexShape kOriginationIscPointCode;             // 2B subcl_2B
+void subcl_2C(Context& ctx, const Element& e);              // Generic notification indicator
+extern const HexShape kCallHistoryInformation;              // 2D subcl_2D
+extern const FieldsShape kAccessDeliveryInformation;       // 2E subcl_2E
+extern const HexShape kNetworkSpecificFacility;             // 2F subcl_2F (national use)
 
 }  // namespace tarn::isup

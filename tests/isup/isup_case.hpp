@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
 
@@ -51,6 +52,21 @@ struct ParamCase {
     const char* message_type = "01";
 };
 constexpr bool kSome = false;
+
+// The decoder of parameter `code`, as the message walk finds it.
+inline tarn::Decoder param(unsigned code) {
+    return find_parameter(code);
+}
+
+// A test name for a row: its index, code (or "fixed"), contents and language, so that a
+// failure says which case broke.
+inline std::string case_name(const ::testing::TestParamInfo<ParamCase>& info) {
+    const ParamCase& c = info.param;
+    std::string name = "r" + std::to_string(info.index) + "_" + (*c.ind ? c.ind : "fixed") + "_";
+    for (const char* p = c.contents; *p && name.size() < 40; ++p) name += *p;
+    name += c.lang == En ? "_en" : "_ru";
+    return name;
+}
 
 inline void PrintTo(const ParamCase& c, std::ostream* os) {
     *os << (*c.ind ? c.ind : "fixed") << " " << c.length << " " << c.contents

@@ -1,0 +1,102 @@
+// Hygiene of the registries and message tables: codes fit their octet, none stands twice,
+// rows in code order, names in both languages (unless marked as one reading's), and every
+// decoder behaves on any contents: lines end with CR LF, bit columns hold only bits, dots
+// and stars.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "dss1/elements.hpp"
+#include "isup/message.hpp"
+#include "isup/parameters.hpp"
+#include "report/context.hpp"
+
+namespace tarn {
+namespace {
+
+template <typename Rows, typename Code>
+void expect_sorted_unique(const Rows& rows, Code code, const char* what) {
+    std::set<unsigned> seen;
+    unsigned previous = 0;
+    bool first = true;
+    for (const auto& row : rows) {
+        const unsigned c = code(row);
+        EXPECT_LE(c, 0xFFu) << what << " code " << c;
+        EXPECT_TRUE(seen.insert(c).second) << what << " code " << c << " twice";
+        if (!first) {
+            EXPECT_GT(c, previous) << what << " code " << c << " out of order";
+        }
+        previous = c;
+        first = false;
+    }
+}
+
+TEST(Registries, CodesFitAndStandOnce) {
+    expect_sorted_unique(dss1::element_decoders(), [](const dss1::ElementEntry& e) { return e.id; }, "DSS1 element");
+    expect_sorted_unique(isup::parameter_decoders(), [](const isup::ParamRow& r) { return r.code; }, "ISUP parameter");
+    expect_sorted_unique(isup::message_types(), [](const isup::MessageType& t) { return t.code; }, "ISUP message");
+    for (const auto& row : dss1::element_decoders()) EXPECT_NE(row.decode, nullptr) << row.id;
+    for (const auto& row : isup::parameter_decoders()) EXPECT_NE(row.decode, nullptr) << row.code;
+}
+
+// ISUP-R has no Confusion message (2F): the one name left empty on purpose.
+TEST(Registries, MessageNamesInBothLanguages) {
+    for (const isup::MessageType& type : isup::message_types()) {
+        EXPECT_FALSE(type.name.en.empty()) << type.code;
+        EXPECT_EQ(type.name.ru.empty(), type.code == 0x2F) << type.code;
+        EXPECT_NE(type.layout, nullptr) << type.code;
+    }
+}
+
+// The report lines of one decoder run; fails the test on a line without CR LF, a lone CR or
+// LF, or a bit column with anything but 0 1 . * (at most eight of them, then a blank).
+void check_report(const std::string& report, const std::string& what) {
+    std::string_view rest = report;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find("\r\n");
+        ASSERT_NE(end, std::string_view::npos) << what << ": line without CR LF";
+        const std::string_view line = rest.substr(0, end);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << what << ": lone CR or LF";
+        if (line.size() > 1 && line[0] == ' ' && std::string_view("01.*").find(line[1]) != std::string_view::npos) {
+            const std::size_t column_end = line.find_first_not_of("01.*", 1);
+            EXPECT_LE(column_end, 9u) << what << ": " << line;
+            if (column_end != std::string_view::npos) {
+                EXPECT_EQ(line[column_end], ' ') << what << ": " << line;
+            }
+        }
+        rest.remove_prefix(end + 2);
+    }
+}
+
+// Every decoder on contents of every length up to eight octets, cut at every half octet, with
+// a matching and a mismatching length octet, mandatory and optional, in both languages.
+TEST(Registries, EveryDecoderOnShortContents) {
+    const std::string patterns[] = {"00000000000000000", "FFFFFFFFFFFFFFFFF", "8090A3B1C2D3E4F50",
+                                    "0123456789ABCDEF0"};
+    auto run = [&](Decoder decode, unsigned id, const char* family) {
+        for (const std::string& pattern : patterns) {
+            for (std::size_t digits = 0; digits <= pattern.size(); ++digits) {
+                const std::string contents = pattern.substr(0, digits);
+                for (Lang lang : {Lang::English, Lang::Russian}) {
+                    for (unsigned length : {static_cast<unsigned>(digits / 2), 8u}) {
+                        for (bool mandatory : {false, true}) {
+                            Context ctx(lang, true, "");
+                            decode(ctx, Element(id, length, contents, mandatory, 0x01));
+                            check_report(ctx.screen(), std::string(family) + " " + std::to_string(id) + " " + contents);
+                        }
+                    }
+                    Context fixed(lang, true, "");
+                    decode(fixed, Element::fixed(id, contents, true, 0x01));
+                    check_report(fixed.screen(), std::string(family) + " fixed " + std::to_string(id));
+                }
+            }
+        }
+    };
+    for (const auto& row : dss1::element_decoders()) run(row.decode, row.id, "DSS1");
+    for (const auto& row : isup::parameter_decoders()) run(row.decode, row.code, "ISUP");
+}
+
+}  // namespace
+}  // namespace tarn

@@ -1,6 +1,7 @@
 #include "isup/parameters.hpp"
 
 #include "dss1/user_user.hpp"
+#include "isup/access_transport.hpp"
 #include "isup/backward.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
@@ -20,6 +21,7 @@ using dss1::subcl_20;
 constexpr ParamRow kParameters[] = {
     {0x01, subcl_01},                                           // Call reference
     {0x02, fields_parameter<kTransmissionMediumRequirement>},   // subcl_02: Transmission medium requirement
+    {0x03, subcl_03},                                           // Access transport
     {0x04, number_parameter<kCalledPartyNumber>},               // subcl_04: Called party number
     {0x05, number_parameter<kSubsequentNumber>},                // subcl_05: Subsequent number
     {0x06, fields_parameter<kNatureOfConnectionIndicators>},    // subcl_06: Nature of connection indicators

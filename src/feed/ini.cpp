@@ -77,9 +77,16 @@ unsigned short parse_port(std::string_view text) {
 
 namespace {
 
+// GetPrivateProfileString keeps a comment written after a value ("47123 ; main server");
+// Val then reads the number before it. A host name or a port holds no ';', so the value
+// ends there.
+std::string without_comment(std::string_view value) {
+    return std::string(trim(value.substr(0, value.find(';'))));
+}
+
 // Reads the port and says what is missing or wrong in a host and port pair.
-FeedAddress checked(FeedAddress address) {
-    address.port = parse_port(address.port_text);
+FeedAddress checked(FeedAddress address, std::string_view port) {
+    address.port = parse_port(port);
     if (address.host.empty()) {
         address.problem = AddressProblem::NoHost;
     } else if (address.port == 0) {
@@ -97,9 +104,10 @@ FeedAddress read_feed_address(const std::string& ini_path) {
         address.problem = AddressProblem::NoFile;
         return address;
     }
-    address.host = ReadIniString(ini_path, "Vantix", "RemoteHost", "");
+    address.host = without_comment(ReadIniString(ini_path, "Vantix", "RemoteHost", ""));
     address.port_text = ReadIniString(ini_path, "Vantix", "RemotePort", "");
-    return checked(std::move(address));
+    const std::string port = without_comment(address.port_text);
+    return checked(std::move(address), port);
 }
 
 FeedAddress parse_feed_address(std::string_view text) {
@@ -109,7 +117,8 @@ FeedAddress parse_feed_address(std::string_view text) {
     if (host.size() >= 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
     address.host = host;
     address.port_text = colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
-    return checked(std::move(address));
+    const std::string port = address.port_text;
+    return checked(std::move(address), port);
 }
 
 std::string describe_problem(const FeedAddress& address, std::string_view source, Lang lang) {

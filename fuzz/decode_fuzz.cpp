@@ -1,6 +1,6 @@
-// libFuzzer target: any bytes as a typed message and as a report text, in both languages.
-// The decoders must neither crash nor read out of range, and every report line must end
-// with CR LF.
+// libFuzzer target: any bytes as a typed message and as a report text, in both languages
+// (the element and parameter decoders one by one: registry_fuzz.cpp). The decoders must
+// neither crash nor read out of range, and every report line must end with CR LF.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,9 +11,17 @@
 
 namespace {
 
+// Every line ends with CR LF; no CR or LF stands alone, and no ETX (the feed's report end)
+// is written by a decoder.
 void check_lines(const std::string& report) {
     if (!report.empty() && report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") != 0)
         std::abort();
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const char c = report[i];
+        if (c == '\x03') std::abort();
+        if (c == '\r' && (i + 1 == report.size() || report[i + 1] != '\n')) std::abort();
+        if (c == '\n' && (i == 0 || report[i - 1] != '\r')) std::abort();
+    }
 }
 
 }  // namespace

@@ -75,7 +75,8 @@ DecoderWindow::DecoderWindow(std::unique_ptr<Prompts> prompts, QString programDi
       prompts_(std::move(prompts)),
       programDir_(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : std::move(programDir)) {
     setObjectName(QStringLiteral("DECODER"));
-    setWindowTitle(QStringLiteral("Tarn decoder (version %1.%2.%3)").arg(2).arg(0).arg(0));
+    // The title carries the version numbers of the project (2.0.0).
+    setWindowTitle(QStringLiteral("Tarn decoder (version " TARN_VERSION ")"));
     txtMessage_ = new QPlainTextEdit(this);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setFont(fixedFont(18, true));

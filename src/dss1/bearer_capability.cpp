@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "dss1/elements.hpp"
+#include "dss1/octet_fields.hpp"
 #include "report/field.hpp"
 #include "report/octets.hpp"
 #include "report/text.hpp"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr Text kBearerTitle{" Bearer capability", " Средства доставки информации"};
 constexpr Text kLowLayerTitle{" Low layer compatibility", " Совместимость с нижним уровнем"};
-constexpr Text kReserved{"reserved", "резерв"};
 
 // --- octet 3 ---
 constexpr Row kCapability[] = {

@@ -10,7 +10,6 @@
 
 #include "report/context.hpp"
 #include "report/element.hpp"
-#include "report/field.hpp"
 #include "report/text.hpp"
 
 namespace tarn::dss1 {
@@ -25,15 +24,6 @@ std::span<const ElementEntry> element_decoders();
 
 // The decoder of identifier `id` in `table`, or nullptr when there is none.
 Decoder find_decoder(std::span<const ElementEntry> table, unsigned id);
-
-// The extension bit (bit 8) of an octet of an element: 0 announces the next octet of its
-// group, 1 ends the group.
-inline constexpr Text kExtensionTexts[] = {
-    {"information continues in the next octet", "информация продолжается в следующем октете"},
-    {"no extension", "нет расширения"},
-};
-inline constexpr Field kExtension = dense_field(
-    8, 8, {" Extension..................... ", " Расширение.................... "}, kExtensionTexts);
 
 // The element preamble: identification line (" Mandatory parameter..........." or
 // " Optional parameter............" and `title`), title line, length line, then the

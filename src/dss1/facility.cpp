@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dss1/elements.hpp"
+#include "dss1/octet_fields.hpp"
 #include "report/convert.hpp"
 #include "report/field.hpp"
 #include "report/octets.hpp"
@@ -15,8 +16,6 @@
 namespace tarn::dss1 {
 
 namespace {
-
-constexpr Text kReserved{"reserved", "резерв"};
 
 // --- Facility: octet 3, the component type tag (octet 4), its length (octet 5) ---
 constexpr Text kFacilityTitle{" Facility", " Услуги"};
@@ -87,11 +86,6 @@ constexpr Label kFacilitiesLabel{" Network-specific facilities... ", " Услу�
 
 // --- Transit network selection ---
 constexpr Text kTnsTitle{" Transit network selection", " Выбор транзитной сети"};
-
-// True when octet `i` is whole and its bit 8 is 1.
-bool ends_group(const Octets& o, std::size_t i) {
-    return o.has(i) && (o[i] & 0x80) != 0;
-}
 
 }  // namespace
 

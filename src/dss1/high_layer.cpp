@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dss1/elements.hpp"
+#include "dss1/octet_fields.hpp"
 #include "report/field.hpp"
 #include "report/octets.hpp"
 #include "report/text.hpp"
@@ -15,7 +16,6 @@ namespace tarn::dss1 {
 namespace {
 
 constexpr Text kTitle{" High layer compatibility", " Совместимость на верхнем уровне"};
-constexpr Text kReserved{"reserved", "резерв"};
 
 // --- octet 3 ---
 constexpr Row kPresentation[] = {
@@ -175,7 +175,7 @@ void HIGH_LAYER_COMP_body(Context& ctx, const Element& e) {
     // Octet 4a ends the element; its own bit 8 is not examined.
     const std::string_view octet_4a = e.octets.bits(2);
     ctx.field(octet_4a, kExtendedField, Cut::LastRow);
-    ctx.field(octet_4a, 8, 8, kExtension.label, kExtensionTexts[1]);
+    ctx.field(octet_4a, kNoExtensionField);
 }
 
 }  // namespace tarn::dss1

@@ -41,6 +41,14 @@ void append_utf8(std::string& out, char32_t cp) {
     }
 }
 
+// The names of the control codes 00-1F. A text element shows a control code by its name in
+// angle brackets, so that a CR, LF or ETX in the data never ends a report line or a feed
+// report, and no other control code reaches the screen or the output file.
+constexpr std::string_view kControlNames[32] = {
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT", "LF",  "VT",  "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US",
+};
+
 void append_cp1251(std::string& out, unsigned char byte) {
     if (byte < 0x80) {
         out += static_cast<char>(byte);
@@ -123,8 +131,22 @@ std::string AdrS(std::string_view hex) {
 
 std::string IA5(std::string_view hex) {
     std::string out;
+    out.reserve(hex.size());
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        append_cp1251(out, static_cast<unsigned char>(hex_number(hex.substr(i, 2))));
+        const auto byte = static_cast<unsigned char>(hex_number(hex.substr(i, 2)));
+        if (byte < 0x20) {
+            out += '<';
+            out += kControlNames[byte];
+            out += '>';
+        } else if (byte == 0x7F) {
+            out += "<DEL>";
+        } else if (byte == 0x98) {
+            // The one code of Windows-1251 without a character: Windows gives it the C1
+            // control U+0098, which terminals take as the start of a control string.
+            out += "<98>";
+        } else {
+            append_cp1251(out, byte);
+        }
     }
     return out;
 }

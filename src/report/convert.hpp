@@ -34,8 +34,10 @@ unsigned hex_number(std::string_view hex);
 // every F becomes "ST" (end of pulsing).
 std::string AdrS(std::string_view hex);
 
-// IA5: each octet as one character of Windows-1251, returned as UTF-8.
-// An odd last hex digit is ignored.
+// IA5: each octet as one character of Windows-1251, returned as UTF-8. A control code is
+// shown by its name in angle brackets ("<CR>", "<LF>", "<ETX>", "<DEL>"; "<98>" for the
+// code without a character), so a text never breaks a report line. An odd last hex digit
+// is ignored.
 std::string IA5(std::string_view hex);
 
 // Windows-1251 <-> UTF-8. Characters without a Windows-1251 form become "?".

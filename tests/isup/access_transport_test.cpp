@@ -109,6 +109,89 @@ const ParamCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Parameters, AccessTransport, ::testing::ValuesIn(kCases), case_name);
 
+// The elements of the basic call inside Access transport: Progress indicator 82 88, Called
+// party subaddress A0 5012, Display ABC; with the compatibility elements and User-user,
+// 28 octets.
+const char kCarried[] =
+    "1E028288"
+    "7C03088090"
+    "7D029181"
+    "7103A05012"
+    "2803414243"
+    "7E03044142";
+const Lines kProgressEn = {
+    " 00011110 Optional parameter............ Progress indicator",
+    " Progress indicator",
+    " 00000010 Length........................ 2 Dec",
+    " ....0010 Location...................... public network serving the local user",
+    " ...0.... Spare......................... ",
+    " .00..... Coding standard............... CCITT standardized coding as described below",
+    " 1....... Extension..................... no extension",
+    " .0001000 Progress description.......... in-band information or appropriate pattern now available",
+    " 1....... Extension..................... no extension",
+};
+const Lines kProgressRu = {
+    " 00011110 Необязательный параметр....... Индикатор изменения",
+    " Индикатор изменения",
+    " 00000010 Длина......................... 2 Dec",
+    " ....0010 Определение места............. сеть общего пользования, обслуживающая локального пользователя",
+    " ...0.... Резерв........................ ",
+    " .00..... Стандартное кодирование....... стандарт CCITT",
+    " 1....... Расширение.................... нет расширения",
+    " .0001000 Описание изменения............ по В-каналу возможна передача акустических сигналов",
+    " 1....... Расширение.................... нет расширения",
+};
+const Lines kSubaddressEn = {
+    " 01110001 Optional parameter............ Called party subaddress",
+    " Called party subaddress",
+    " 00000011 Length........................ 3 Dec",
+    " .....000 Spare......................... ",
+    " ....0... Odd/even indicator............ even number or address signals",
+    " .010.... Type of subaddress............ user specified",
+    " 1....... Extension..................... no extension",
+    " ******** Subaddress information........ 5012 Hex",
+};
+const Lines kSubaddressRu = {
+    " 01110001 Необязательный параметр....... Подадрес вызываемого абонента",
+    " Подадрес вызываемого абонента",
+    " 00000011 Длина......................... 3 Dec",
+    " .....000 Резерв........................ ",
+    " ....0... Индикатор четности/нечетности. четное число адресных сигналов",
+    " .010.... Тип подадреса................. определяемый пользователем",
+    " 1....... Расширение.................... нет расширения",
+    " ******** Информация подадресации....... 5012 Hex",
+};
+const Lines kDisplayEn = {
+    " 00101000 Optional parameter............ Display",
+    " Display",
+    " 00000011 Length........................ 3 Dec",
+    " ******** Information elements (IA5).... ABC",
+};
+const Lines kDisplayRu = {
+    " 00101000 Необязательный параметр....... Отображение информации",
+    " Отображение информации",
+    " 00000011 Длина......................... 3 Dec",
+    " ******** Информационные элементы (IA5). ABC",
+};
+const Lines kCarriedEn = concat({kHeaderEn,
+                                 {" 00011100 Length........................ 28 Dec",
+                                  std::string(" ******** Information elements.......... ") + kCarried},
+                                 kProgressEn,
+                                 kLowLayerEn,
+                                 kHighLayerEn,
+                                 kSubaddressEn,
+                                 kDisplayEn,
+                                 kUserUserEn});
+const Lines kCarriedRu = concat({kHeaderRu,
+                                 {" 00011100 Длина......................... 28 Dec",
+                                  std::string(" ******** Информационные элементы....... ") + kCarried},
+                                 kProgressRu,
+                                 kLowLayerRu,
+                                 kHighLayerRu,
+                                 kSubaddressRu,
+                                 kDisplayRu,
+                                 kUserUserRu});
+
 // The last `count` lines of the report of an ISUP message (blanks between octets allowed).
 Lines last_lines(std::string_view spaced, Lang lang, std::size_t count) {
     std::string hex;
@@ -141,7 +224,7 @@ const Lines kEndRu = {" 00000000 Необязательный параметр..
 // The routing label, the CIC and the message type of each message; an Access transport,
 // then a User to user information parameter after it, then the end of the optional part.
 TEST(AccessTransportMessages, OptionalPartsGoOnAfterIt) {
-    const std::string parameters = std::string("03 0E ") + kCompat + " 20 03 004142 00";
+    const std::string parameters = std::string("03 1C ") + kCarried + " 20 03 004142 00";
     const struct {
         const char* name;
         std::string hex;
@@ -150,8 +233,8 @@ TEST(AccessTransportMessages, OptionalPartsGoOnAfterIt) {
         {"ACM", "C5 81400030 D300 06 1614 01 " + parameters},
         {"CPG", "C5 81400030 D300 2C 01 01 " + parameters},
     };
-    const Lines en = concat({kCompatEn, kIsupUserUserEn, kEndEn});
-    const Lines ru = concat({kCompatRu, kIsupUserUserRu, kEndRu});
+    const Lines en = concat({kCarriedEn, kIsupUserUserEn, kEndEn});
+    const Lines ru = concat({kCarriedRu, kIsupUserUserRu, kEndRu});
     for (const auto& m : messages) {
         EXPECT_EQ(last_lines(m.hex, En, en.size()), en) << m.name;
         EXPECT_EQ(last_lines(m.hex, Ru, ru.size()), ru) << m.name;

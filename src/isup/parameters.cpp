@@ -1,6 +1,8 @@
 #include "isup/parameters.hpp"
 
 #include "dss1/call_state.hpp"
+#include "dss1/user_user.hpp"
+#include "isup/access_transport.hpp"
 #include "isup/backward.hpp"
 #include "isup/call_reference.hpp"
 #include "isup/cause.hpp"
@@ -20,11 +22,15 @@ namespace {
 // Display information is the DSS1 Display element.
 using dss1::DISPLAY;
 
+// User to user information has the contents of the DSS1 User-user element and its decoder.
+using dss1::subcl_20;
+
 // Parameter code -> decoder. A code without a row is skipped by the parameter walk
 // like a code outside the message's optional set.
 constexpr ParamRow kParameters[] = {
     {0x01, subcl_01},                                           // Call reference
     {0x02, fields_parameter<kTransmissionMediumRequirement>},   // subcl_02: Transmission medium requirement
+    {0x03, subcl_03},                                           // Access transport
     {0x04, number_parameter<kCalledPartyNumber>},               // subcl_04: Called party number
     {0x05, number_parameter<kSubsequentNumber>},                // subcl_05: Subsequent number
     {0x06, fields_parameter<kNatureOfConnectionIndicators>},    // subcl_06: Nature of connection indicators
@@ -46,6 +52,7 @@ constexpr ParamRow kParameters[] = {
     {0x1A, subcl_1A},                                           // Closed user group interlock code
     {0x1D, subcl_1D},                                           // User service information
     {0x1E, hex_parameter<kSignallingPointCode>},                // subcl_1E: Signalling point code
+    {0x20, subcl_20},                                           // User to user information
     {0x21, number_parameter<kConnectedNumber>},                 // subcl_21: Connected number
     {0x22, fields_parameter<kSuspendResumeIndicators>},         // subcl_22: Suspend/resume indicators
     {0x23, number_parameter<kTransitNetworkSelection>},         // subcl_23: Transit network selection

@@ -39,6 +39,18 @@ struct ParamCase {
 };
 constexpr bool kSome = false;
 
+// A line of a Bearer capability octet that the extension bits announce but the contents
+// lack (User service information and its prime): the octet's heading, or a field line
+// whose bit column shows no bit at all, only dots.
+inline bool bearer_octet_missing(std::string_view line) {
+    for (std::string_view word : {" octet", " октет"}) {
+        if (line.size() > 2 && line.ends_with(word) && line[1] >= '3' && line[1] <= '7') return true;
+    }
+    const std::size_t label = line.find(' ', 1);
+    return line.size() > 1 && line[1] == '.' && label != std::string_view::npos &&
+           line.find_first_not_of('.', 1) == label;
+}
+
 // The decoder of parameter `code`, as the message walk finds it.
 inline tarn::Decoder param(unsigned code) {
     return find_parameter(code);

@@ -316,6 +316,7 @@ TEST(Params13To27Prefixes, ShortParametersReadOnlyTheirOctets) {
                 for (std::size_t i = 0; i < part.size(); ++i) {
                     const std::string& line = part[i];
                     if (std::find(all.begin(), all.end(), line) != all.end() || line == mistake) continue;
+                    if (w.code == 0x1D && bearer_octet_missing(line)) continue;
                     const bool length_line = line.find(" Dec") != std::string::npos && i <= 2;
                     const bool contents_line = line.rfind(" ********", 0) == 0;
                     EXPECT_TRUE(length_line || contents_line)

@@ -1,17 +1,17 @@
 #include "run/run.hpp"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "dss1/dss1.hpp"
 #include "isup/isup.hpp"
 #include "report/convert.hpp"
 #include "report/report.hpp"
+#include "run/tokens.hpp"
 
 namespace tarn {
 
 namespace {
-
-bool is_separator(char c) {
-    return c == ' ' || c == '\r' || c == '\n' || c == kEtx;
-}
 
 std::string_view trim_blanks(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
@@ -62,26 +62,60 @@ SingleResult decode_single(Session& session, std::string& box) {
 }
 
 void MultiRun::feed(std::string_view text) {
-    for (char c : text) {
-        if (is_separator(c)) {
-            end_token();
-        } else if (token_.size() < 17) {
-            token_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        } else {
-            token_long_ = true;  // only its length matters now: it is no group
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (token_size_ > 0) {
+        // The token the last feed ended in goes on up to the next separator.
+        while (p < end && !tokens::is_separator(*p)) {
+            if (token_size_ < sizeof token_) token_[token_size_] = *p;
+            ++token_size_;
+            ++p;
         }
+        if (p == end) return;
+        token(token_, token_size_);
+        token_size_ = 0;
+    }
+    while (p < end) {
+        if (tokens::is_separator(*p)) {
+            ++p;
+            continue;
+        }
+        // The common token: a whole group followed by its separator.
+        if (end - p > static_cast<std::ptrdiff_t>(tokens::kGroup) &&
+            tokens::is_separator(p[tokens::kGroup]) && tokens::group_at(p) != tokens::Group::None) {
+            group(p);
+            p += tokens::kGroup + 1;
+            continue;
+        }
+        const char* q = p;
+        while (q < end && !tokens::is_separator(*q)) ++q;
+        const auto size = static_cast<std::size_t>(q - p);
+        if (q == end) {
+            // Kept for the next feed: only the first 16 characters can matter.
+            std::copy(p, p + std::min(size, sizeof token_), token_);
+            token_size_ = size;
+            return;
+        }
+        token(p, size);
+        p = q + 1;
     }
 }
 
-void MultiRun::end_token() {
-    if (token_.empty()) return;
-    if (token_.size() == 16 && !token_long_ && is_hex(token_)) {
-        txtM_ += token_;  // one more group of the message being collected
+// One whole token: a group joins the message being collected, any other token ends it.
+void MultiRun::token(const char* first, std::size_t size) {
+    if (size == tokens::kGroup && tokens::group_at(first) != tokens::Group::None) {
+        group(first);
     } else if (!txtM_.empty()) {
-        end_message();  // any other token ends the message
+        end_message();
     }
-    token_.clear();
-    token_long_ = false;
+}
+
+void MultiRun::group(const char* first) {
+    if (tokens::group_at(first) == tokens::Group::AsIs) {
+        txtM_.append(first, tokens::kGroup);
+        return;
+    }
+    for (std::size_t i = 0; i < tokens::kGroup; ++i) txtM_ += tokens::upper_digit(first[i]);
 }
 
 void MultiRun::end_message() {
@@ -99,7 +133,8 @@ void MultiRun::end_message() {
 }
 
 void MultiRun::finish() {
-    end_token();
+    if (token_size_ > 0) token(token_, token_size_);
+    token_size_ = 0;
     if (!txtM_.empty()) end_message();
 }
 

@@ -60,7 +60,8 @@ public:
     std::size_t messages() const { return messages_; }
 
 private:
-    void end_token();
+    void token(const char* first, std::size_t size);
+    void group(const char* first);
     void end_message();
 
     Session& session_;
@@ -69,8 +70,9 @@ private:
     std::string* out_ = nullptr;
     std::string report_;  // the report handed to the sink, reused
     std::string dump_;    // the hex dump of the message's title line, reused
-    std::string token_;   // current token, kept up to 17 characters
-    bool token_long_ = false;
+    // A token that the end of a feed cut: its first 16 characters and its length so far.
+    char token_[16] = {};
+    std::size_t token_size_ = 0;
     std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;
 };

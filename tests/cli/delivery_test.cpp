@@ -223,6 +223,27 @@ TEST_F(Delivery, FileTheUserMayNotWriteIsRefused) {
     EXPECT_EQ(names(), std::set<std::string>{"out.txt"});
 }
 
+TEST_F(Delivery, FileInAFolderClosedToNewFilesIsRewrittenInPlace) {
+    // The user may write the file but not make a temporary file beside it.
+    const fs::path closed = dir_ / "closed";
+    fs::create_directory(closed);
+    const std::string out = (closed / "out.txt").string();
+    write_file(out, "old\r\n");
+    ::chmod(out.c_str(), 0666);
+    ::chmod(closed.c_str(), ::geteuid() == 0 ? 0755 : 0555);  // root's folder is closed to nobody
+    ToolRun how;
+    how.as_nobody = true;
+    const ToolResult r = run_tool({"--lang", "en", "-m", kMessage, "-o", out}, how);
+    ::chmod(closed.c_str(), 0755);
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(read_file(out), r.out + "\r\n");
+    EXPECT_GT(r.out.size(), 100u);
+    std::set<std::string> in_closed;
+    for (const auto& entry : fs::directory_iterator(closed))
+        in_closed.insert(entry.path().filename().string());
+    EXPECT_EQ(in_closed, std::set<std::string>{"out.txt"});
+}
+
 // A FIFO's writer that writes its text at once and closes.
 std::thread quick_writer(const std::string& fifo, const std::string& text) {
     return std::thread([fifo, text] {

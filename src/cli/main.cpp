@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -311,9 +312,21 @@ int decode_inputs(const Options& opt) {
     return conclude(outputs);
 }
 
+// A standard descriptor closed at start would be taken by the first file the tool opens
+// (the output file's temporary file would then get the screen's text): each closed one is
+// held by /dev/null, and a closed standard output counts as failed.
+void hold_standard_descriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+        if (::open("/dev/null", O_RDWR) != fd) std::_Exit(1);
+        if (fd == STDOUT_FILENO) Screen::out().closed_at_start();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    hold_standard_descriptors();
     std::ios::sync_with_stdio(false);
     try {
         const Options opt = parse(argc, argv);

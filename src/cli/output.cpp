@@ -55,6 +55,11 @@ void Screen::put(std::string_view bytes) {
     }
 }
 
+void Screen::closed_at_start() {
+    state_ = State::Failed;
+    errno_ = EBADF;
+}
+
 std::string Screen::error() const {
     return std::string("cannot write to standard output: ") + std::strerror(errno_);
 }

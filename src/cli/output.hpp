@@ -32,6 +32,9 @@ public:
     void write(std::string_view bytes);
     bool flush();
 
+    // Standard output was closed when the tool started: every write fails.
+    void closed_at_start();
+
     State state() const { return state_; }
     // "cannot write to standard output: <reason>".
     std::string error() const;

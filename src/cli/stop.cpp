@@ -12,7 +12,13 @@ namespace {
 
 volatile std::sig_atomic_t g_stop = 0;
 
+// The first stop signal asks for the end of the run; a second one (Ctrl-C again, when
+// standard output is stuck) ends the tool at once.
 extern "C" void on_stop_signal(int signal) {
+    if (g_stop != 0) {
+        std::signal(signal, SIG_DFL);
+        ::raise(signal);
+    }
     g_stop = signal;
 }
 

@@ -6,8 +6,9 @@
 namespace tarn::cli {
 
 // Catches SIGINT and SIGTERM (unless the tool was started with them ignored, as in the
-// background of a script), without SA_RESTART so that a blocked read returns at once; and
-// ignores SIGPIPE, so that writing to a pipe nobody reads fails with EPIPE instead.
+// background of a script), without SA_RESTART so that a blocked read returns at once; a
+// second one ends the tool at once. Ignores SIGPIPE, so that writing to a pipe nobody
+// reads fails with EPIPE instead.
 void install_stop_handlers();
 
 // The stop signal received (SIGINT or SIGTERM), or 0.

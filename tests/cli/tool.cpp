@@ -23,8 +23,12 @@ constexpr uid_t kNobody = 65534;
                             int err) {
     std::signal(SIGPIPE, SIG_DFL);
     dup2(in, 0);
-    if (!how.stdout_path.empty()) out = open(how.stdout_path.c_str(), O_WRONLY);
-    dup2(out, 1);
+    if (how.stdout_path == "closed") {
+        close(1);
+    } else {
+        if (!how.stdout_path.empty()) out = open(how.stdout_path.c_str(), O_WRONLY);
+        dup2(out, 1);
+    }
     dup2(err, 2);
     if (how.memory_limit != 0) {
         const rlimit limit{how.memory_limit, how.memory_limit};

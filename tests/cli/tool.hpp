@@ -17,7 +17,7 @@ struct ToolResult {
 struct ToolRun {
     std::string input;             // written to standard input
     bool keep_input_open = false;  // standard input stays open after `input`: a writer that waits
-    std::string stdout_path;       // standard output goes to this file instead of a pipe
+    std::string stdout_path;       // standard output goes to this file instead of a pipe ("closed": none)
     std::size_t close_after = 0;   // the reader of standard output goes away after this many bytes
     int signal = 0;                // sent to the tool once `signal_after` bytes of output have come
     std::size_t signal_after = 0;

@@ -92,16 +92,21 @@ int make_holding_file(const std::string& folder, const std::string& name, bool e
 
 }  // namespace
 
-std::string ReportFile::refuse(const std::string& why) {
-    error_ = "cannot write the output file \"" + path_ + "\"";
-    if (!why.empty()) error_ += ": " + why;
+std::string ReportFile::refuse(const char* why, int error_number) {
+    error_ = "cannot write the output file \"" + path_ + "\": " + why;
+    error_number_ = error_number;
     return error_;
+}
+
+std::string ReportFile::refuse(int error_number) {
+    return refuse(std::strerror(error_number), error_number);
 }
 
 std::string ReportFile::open(const std::string& path, bool keep) {
     discard();
     path_ = path;
     error_.clear();
+    error_number_ = 0;
     struct stat st {};
     bool exists = true;
     if (::stat(path.c_str(), &st) != 0) {
@@ -109,44 +114,44 @@ std::string ReportFile::open(const std::string& path, bool keep) {
         struct stat link {};
         if (err == ENOENT && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
             return refuse("it is a symbolic link to a file that does not exist");
-        if (err != ENOENT) return refuse(std::strerror(err));
+        if (err != ENOENT) return refuse(err);
         exists = false;
         target_ = path;
     } else if (S_ISDIR(st.st_mode)) {
-        return refuse("it is a folder");
+        return refuse("it is a folder", EISDIR);
     } else if (!S_ISREG(st.st_mode)) {
         // A device, a FIFO, a terminal, a socket: there is nothing to replace, the report
         // goes straight into it.
         fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
-        if (fd_ < 0) return refuse(std::strerror(errno));
+        if (fd_ < 0) return refuse(errno);
         target_ = path;
         mode_ = Mode::InPlace;
         return {};
     } else {
         char* real = ::realpath(path.c_str(), nullptr);
-        if (real == nullptr) return refuse(std::strerror(errno));
+        if (real == nullptr) return refuse(errno);
         target_ = real;
         std::free(real);
         // The file itself must be writable by this user, as for cp.
         const int probe = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-        if (probe < 0) return refuse(std::strerror(errno));
+        if (probe < 0) return refuse(errno);
         ::close(probe);
     }
     const std::string folder = folder_of(target_);
     const std::string name = name_of(target_);
     if (keep || (exists && st.st_nlink > 1)) {
         fd_ = make_holding_file(folder, name, exists);
-        if (fd_ < 0) return refuse(std::strerror(errno));
+        if (fd_ < 0) return refuse(errno);
         mode_ = keep ? Mode::Append : Mode::Rewrite;
         return {};
     }
     // A new file gets the usual mode (0666 less the umask); a replaced one keeps its own.
     fd_ = make_temp(folder, name, exists ? 0600 : 0666, temp_);
     if (fd_ < 0) {
-        if (!exists || (errno != EACCES && errno != EPERM)) return refuse(std::strerror(errno));
+        if (!exists || (errno != EACCES && errno != EPERM)) return refuse(errno);
         // The folder is closed to new files but the file may be written: rewrite it.
         fd_ = make_holding_file(folder, name, true);
-        if (fd_ < 0) return refuse(std::strerror(errno));
+        if (fd_ < 0) return refuse(errno);
         mode_ = Mode::Rewrite;
         return {};
     }
@@ -174,7 +179,7 @@ bool ReportFile::write(std::string_view bytes) {
         return true;
     }
     if (const int err = write_all(fd_, bytes); err != 0) {
-        refuse(std::strerror(err));
+        refuse(err);
         return false;
     }
     return true;
@@ -184,7 +189,7 @@ bool ReportFile::flush() {
     if (failed()) return false;
     const int err = write_all(fd_, buffer_);
     buffer_.clear();
-    if (err != 0) refuse(std::strerror(err));
+    if (err != 0) refuse(err);
     return err == 0;
 }
 
@@ -192,7 +197,7 @@ std::string ReportFile::copy_into_target() {
     const int flags =
         O_WRONLY | O_CLOEXEC | O_NOCTTY | (mode_ == Mode::Append ? O_APPEND | O_CREAT : O_TRUNC);
     const int out = ::open(target_.c_str(), flags, 0666);
-    if (out < 0) return refuse(std::strerror(errno));
+    if (out < 0) return refuse(errno);
     struct stat st {};
     const off_t before = ::fstat(out, &st) == 0 ? st.st_size : 0;
     int err = ::lseek(fd_, 0, SEEK_SET) == 0 ? 0 : errno;
@@ -209,7 +214,7 @@ std::string ReportFile::copy_into_target() {
     // An append that did not go through is taken back, so the file keeps what it had.
     if (err != 0 && mode_ == Mode::Append) unchecked(::ftruncate(out, before));
     if (::close(out) != 0 && err == 0) err = errno;
-    return err == 0 ? std::string() : refuse(std::strerror(err));
+    return err == 0 ? std::string() : refuse(err);
 }
 
 std::string ReportFile::commit() {
@@ -221,15 +226,15 @@ std::string ReportFile::commit() {
     std::string error;
     switch (mode_) {
         case Mode::InPlace:
-            if (::close(fd_) != 0) error = refuse(std::strerror(errno));
+            if (::close(fd_) != 0) error = refuse(errno);
             fd_ = -1;
             break;
         case Mode::Replace:
             if (written_ == 0) break;  // nothing decoded: the old file stays
             if (::fsync(fd_) != 0 || ::close(fd_) != 0) {
-                error = refuse(std::strerror(errno));
+                error = refuse(errno);
             } else if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-                error = refuse(std::strerror(errno));
+                error = refuse(errno);
             } else {
                 temp_.clear();
             }
@@ -260,11 +265,16 @@ void ReportFile::discard() {
 std::string write_report_file(const std::string& path, std::string_view report, bool keep,
                               Encoding encoding) {
     ReportFile file;
-    if (std::string error = file.open(path, keep); !error.empty()) return error;
+    if (std::string error = file.open(path, keep); !error.empty()) {
+        errno = file.error_number();
+        return error;
+    }
     std::string bytes = encode(report, encoding);
     bytes += "\r\n";
     file.write(bytes);
-    return file.commit();
+    std::string error = file.commit();
+    errno = file.error_number();  // the cause, for a caller that words it itself
+    return error;
 }
 
 }  // namespace tarn

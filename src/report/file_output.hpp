@@ -51,12 +51,15 @@ public:
     bool is_open() const { return mode_ != Mode::Closed; }
     bool failed() const { return !error_.empty(); }
     const std::string& error() const { return error_; }
+    // The errno of the failure; 0 when none happened or it has none (a link to nothing).
+    int error_number() const { return error_number_; }
     std::size_t written() const { return written_; }
 
 private:
     enum class Mode { Closed, InPlace, Replace, Rewrite, Append };
 
-    std::string refuse(const std::string& why);
+    std::string refuse(const char* why, int error_number = 0);
+    std::string refuse(int error_number);
     bool flush();
     std::string copy_into_target();
 
@@ -68,11 +71,12 @@ private:
     std::string buffer_;
     std::size_t written_ = 0;
     std::string error_;
+    int error_number_ = 0;
 };
 
 // Writes `report` followed by CR LF to `path` in one delivery of a ReportFile: appended
 // with `keep`, otherwise replacing the old contents. Returns "" on success, else a message
-// that names the file.
+// that names the file, with errno set to the cause (0 when it has none).
 std::string write_report_file(const std::string& path, std::string_view report, bool keep,
                               Encoding encoding = Encoding::Utf8);
 

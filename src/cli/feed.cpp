@@ -149,17 +149,17 @@ public:
     }
 
     // Decodes one received report and delivers it at once, streamed as its messages are
-    // decoded, so that no report is ever held whole. A report that the filter would drop
-    // is decoded twice: once to look for the filter text, once for delivery (from the same
-    // presence flags). False when standard output failed: the feed stops.
+    // decoded, so that no report is ever held whole. With the filter on, a report is decoded
+    // twice: once to look for the filter text, once for delivery (from the same session
+    // state). False when standard output failed: the feed stops.
     bool report(const std::string& raw) {
         const std::string box = feed::received_text(raw);
         const std::string heading = heading_now();
         const Settings& s = session_.settings;
         if (s.filter) {
-            const Flags before = session_.flags;
+            const Session before = session_;
             if (!report_holds(session_, box, s.filter_text)) return true;  // dropped
-            session_.flags = before;
+            session_ = before;
         }
         OutputOptions options = output_;
         // Every report is in the file as soon as it is delivered; after the first one the

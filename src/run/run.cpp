@@ -53,6 +53,19 @@ SingleResult decode_single(Session& session, std::string& box) {
     return {true, ctx.take_screen()};
 }
 
+std::string message_cut_line(Lang lang, std::size_t octets) {
+    // Whole groups are kept, so the count is a multiple of 8 and the genitive plural
+    // ("после 4096 октетов") always fits.
+    constexpr Text kCut{" MISTAKE: Message too long: cut after ",
+                        " ОШИБКА: сообщение слишком длинное - обрезано после "};
+    constexpr Text kOctets{" octets", " октетов"};
+    std::string line(kCut.pick(lang));
+    line += std::to_string(octets);
+    line += kOctets.pick(lang);
+    line += kCrLf;
+    return line;
+}
+
 void MultiRun::feed(std::string_view text) {
     for (char c : text) {
         if (is_separator(c)) {
@@ -68,7 +81,11 @@ void MultiRun::feed(std::string_view text) {
 void MultiRun::end_token() {
     if (token_.empty()) return;
     if (token_.size() == 16 && !token_long_ && is_hex(token_)) {
-        txtM_ += token_;  // one more group of the message being collected
+        if (txtM_.size() + 16 <= max_digits_) {
+            txtM_ += token_;  // one more group of the message being collected
+        } else {
+            cut_ = true;  // beyond the bound: the message goes on, its digits are dropped
+        }
     } else if (!txtM_.empty()) {
         end_message();  // any other token ends the message
     }
@@ -78,6 +95,8 @@ void MultiRun::end_token() {
 
 void MultiRun::end_message() {
     std::string report = decode_ ? decode_(txtM_) : decode_message(session_, txtM_);
+    if (cut_ && !report.empty()) report += message_cut_line(session_.settings.lang, txtM_.size() / 2);
+    cut_ = false;
     txtM_.clear();
     ++messages_;
     sink_(std::move(report));

@@ -70,6 +70,7 @@ constexpr ParamRow kParameters[] = {
     {0x31, hex_parameter<kPropagationDelayCounter>},            // subcl_31: Propagation delay counter
     {0x32, subcl_32},                                           // Remote operations
     {0x33, hex_parameter<kServiceActivation>},                  // subcl_33: Service activation
+    {0x34, subcl_34},                                           // User teleservice information
     {0x35, fields_parameter<kTransmissionMediumUsed>},          // subcl_35: Transmission medium used
     {0x36, fields_parameter<kCallDiversionInformation>},        // subcl_36: Call diversion information
     {0x37, fields_parameter<kEchoControlInformation>},          // subcl_37: Echo control information

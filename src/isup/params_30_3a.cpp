@@ -7,6 +7,7 @@
 #include "isup/params_30_3a.hpp"
 
 #include "dss1/bearer_capability.hpp"
+#include "dss1/high_layer.hpp"
 #include "report/convert.hpp"
 #include "report/field.hpp"
 #include "report/text.hpp"
@@ -204,6 +205,15 @@ void subcl_30(Context& ctx, const Element& e) {
                   Opening::Header))
         return;
     dss1::BEARER_CAPABILITY_body(ctx, e);
+}
+
+// The header of the parameter, then the octets of a High layer compatibility element from
+// octet 3 on (the DSS1 element's preamble is not printed).
+void subcl_34(Context& ctx, const Element& e) {
+    if (!ctx.open(e, {" User teleservice information", " Информация о телеуслуге пользователя"},
+                  Opening::Header))
+        return;
+    dss1::HIGH_LAYER_COMP_body(ctx, e);
 }
 
 // Octet 1 (protocol profile, extension), then the components from octet 2 on as hex digits.

@@ -14,6 +14,7 @@ namespace tarn::isup {
 void subcl_30(Context& ctx, const Element& e);           // User service information prime
 extern const HexShape kPropagationDelayCounter;          // 31 subcl_31
 void subcl_32(Context& ctx, const Element& e);           // Remote operations
+void subcl_34(Context& ctx, const Element& e);           // User teleservice information
 extern const HexShape kServiceActivation;                // 33 subcl_33
 extern const FieldsShape kTransmissionMediumUsed;        // 35 subcl_35
 extern const FieldsShape kCallDiversionInformation;      // 36 subcl_36

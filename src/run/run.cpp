@@ -61,6 +61,19 @@ SingleResult decode_single(Session& session, std::string& box) {
     return {true, ctx.take_screen()};
 }
 
+std::string message_cut_line(Lang lang, std::size_t octets) {
+    // Whole groups are kept, so the count is a multiple of 8 and the genitive plural
+    // ("после 4096 октетов") always fits.
+    constexpr Text kCut{" MISTAKE: Message too long: cut after ",
+                        " ОШИБКА: сообщение слишком длинное - обрезано после "};
+    constexpr Text kOctets{" octets", " октетов"};
+    std::string line(kCut.pick(lang));
+    line += std::to_string(octets);
+    line += kOctets.pick(lang);
+    line += kCrLf;
+    return line;
+}
+
 void MultiRun::feed(std::string_view text) {
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -111,6 +124,10 @@ void MultiRun::token(const char* first, std::size_t size) {
 }
 
 void MultiRun::group(const char* first) {
+    if (txtM_.size() + tokens::kGroup > max_digits_) {
+        cut_ = true;  // beyond the bound: the message goes on, its digits are dropped
+        return;
+    }
     if (tokens::group_at(first) == tokens::Group::AsIs) {
         txtM_.append(first, tokens::kGroup);
         return;
@@ -119,15 +136,22 @@ void MultiRun::group(const char* first) {
 }
 
 void MultiRun::end_message() {
+    const Lang lang = session_.settings.lang;
     if (out_ != nullptr) {
+        const std::size_t before = out_->size();
         decode_message(session_, txtM_, *out_, dump_);
-    } else if (decode_) {
-        sink_(decode_(txtM_));
+        if (cut_ && out_->size() > before) *out_ += message_cut_line(lang, txtM_.size() / 2);
     } else {
-        report_.clear();
-        decode_message(session_, txtM_, report_, dump_);
+        if (decode_) {
+            report_ = decode_(txtM_);
+        } else {
+            report_.clear();
+            decode_message(session_, txtM_, report_, dump_);
+        }
+        if (cut_ && !report_.empty()) report_ += message_cut_line(lang, txtM_.size() / 2);
         sink_(std::move(report_));
     }
+    cut_ = false;
     txtM_.clear();
     ++messages_;
 }

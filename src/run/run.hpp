@@ -40,19 +40,34 @@ struct SingleResult {
 };
 SingleResult decode_single(Session& session, std::string& box);
 
+// The longest message decoded, in hex digits: 4096 octets, 512 groups. The longest real
+// signalling unit is far shorter (an ISUP message fills at most the 272-octet SIF of
+// Q.703/Q.704 MTP, or the 4091-octet SIF of Q.2210 broadband MTP; a DSS1 message at most
+// the 260-octet information field of a LAPD I frame), and the report of a message this
+// long (at most about 200 report bytes for each hex digit, for ISUP parameters of two
+// octets) stays within a few megabytes.
+inline constexpr std::size_t kMaxMessageDigits = 8192;
+
+// The line that ends the report of a message whose digits went on beyond the bound:
+// " MISTAKE: Message too long: cut after N octets", CR LF (Russian " ОШИБКА: ...").
+std::string message_cut_line(Lang lang, std::size_t octets);
+
 // Multi-message mode, streamed: text goes in by pieces of any size, and each message's
-// report goes to the sink as soon as the message has ended. Memory stays bounded by the
-// longest message, whatever the length of the text or of its tokens.
+// report goes to the sink as soon as the message has ended. Memory stays bounded whatever
+// the length of the text, of its tokens or of its messages: a message is decoded from its
+// first `max_digits` digits (a whole number of groups), the groups beyond are dropped and
+// its report ends with the message_cut_line (unless no decoder took the message).
 class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
     // Turns one message's digits into its report; decode_message by default.
     using Decode = std::function<std::string(std::string_view message)>;
-    MultiRun(Session& session, Sink sink, Decode decode = {})
-        : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
+    MultiRun(Session& session, Sink sink, Decode decode = {}, std::size_t max_digits = kMaxMessageDigits)
+        : session_(session), sink_(std::move(sink)), decode_(std::move(decode)), max_digits_(max_digits) {}
     // The reports are appended to `out` instead, one after the other, without a copy; the
     // caller takes them out between feeds (the window's buffer, the tool's output blocks).
-    MultiRun(Session& session, std::string& out) : session_(session), out_(&out) {}
+    MultiRun(Session& session, std::string& out, std::size_t max_digits = kMaxMessageDigits)
+        : session_(session), out_(&out), max_digits_(max_digits) {}
 
     void feed(std::string_view text);
     void finish();  // ends the last token and the last message
@@ -73,7 +88,9 @@ private:
     // A token that the end of a feed cut: its first 16 characters and its length so far.
     char token_[16] = {};
     std::size_t token_size_ = 0;
+    std::size_t max_digits_;
     std::string txtM_;  // message being collected: whole 16-digit groups
+    bool cut_ = false;  // groups of the message were dropped beyond max_digits_
     std::size_t messages_ = 0;
 };
 

@@ -1,10 +1,12 @@
 // tarn-decode: decodes DSS1 and ISUP messages given as hex text, from a typed message,
 // report files or standard input, and writes the same report as the window.
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +14,7 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/feed.hpp"
@@ -19,6 +22,7 @@
 #include "cli/stop.hpp"
 #include "feed/ini.hpp"
 #include "report/report.hpp"
+#include "run/parallel.hpp"
 #include "run/run.hpp"
 
 namespace {
@@ -46,8 +50,13 @@ constexpr const char* kUsage =
     "      --no-screen         write nothing to standard output\n"
     "      --encoding utf-8|cp1251\n"
     "                          character set of what is written (default: utf-8)\n"
+    "      --jobs N            threads that decode a report of more than 4 MB (default: the\n"
+    "                          number of cores); the report is the same with any number\n"
     "  -h, --help              show this help\n"
     "      --version           show the version\n";
+
+// More threads than this would only hold more pieces of the report in memory.
+constexpr unsigned kMostJobs = 64;
 
 struct Options {
     bool have_message = false;
@@ -59,7 +68,14 @@ struct Options {
     std::string feed_address;
     bool have_filter = false;
     std::string filter;
+    unsigned jobs = 0;  // 0: one per core
 };
+
+// The number of cores this process may run on.
+unsigned cores() {
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : n;
+}
 
 [[noreturn]] void usage_error(const std::string& what) {
     std::cerr << "tarn-decode: " << what << "\n\n" << kUsage;
@@ -131,6 +147,14 @@ Options parse(int argc, char** argv) {
             opt.output.keep = true;
         } else if (arg == "--no-screen") {
             opt.output.screen = false;
+        } else if (arg == "--jobs") {
+            const std::string v = take(arg);
+            unsigned n = 0;
+            const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+            if (ec != std::errc() || end != v.data() + v.size() || n < 1 || n > kMostJobs)
+                usage_error("--jobs takes a number from 1 to " + std::to_string(kMostJobs) + ", not \"" + v +
+                            "\"");
+            opt.jobs = n;
         } else if (arg == "--encoding") {
             const std::string v = take(arg);
             if (v == "utf-8" || v == "utf8" || v == "UTF-8") {
@@ -250,24 +274,45 @@ std::string check_input(const std::string& input) {
     return {};
 }
 
-// Decodes one input as one multi-message run, streaming it in bounded memory. A stop
-// signal ends the run after the message under way (a message whose groups are still being
-// read is not decoded: its end is not known); the report still gets its end mark.
+// A report file this long is decoded by several threads (when --jobs allows); standard
+// input from a pipe once this much has come.
+constexpr std::size_t kLongInput = std::size_t{4} << 20;
+
+// True when more input can be read at once, without waiting for its writer.
+bool input_ready(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
+
+// Decodes one input as one multi-message run, streaming it in bounded memory: a long input
+// in pieces on several threads, written in its order. A stop signal ends the run after the
+// reports decoded so far (a message whose groups are still being read is not decoded: its
+// end is not known); the report still gets its end mark.
 bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cli::Outputs& outputs,
                   std::string& error) {
-    tarn::Session session;
-    session.settings.lang = opt.lang;
-    session.settings.input = tarn::InputMode::File;
+    tarn::Settings settings;
+    settings.lang = opt.lang;
+    settings.input = tarn::InputMode::File;
     // The run is delivered once its buffer holds more than one character.
     tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)), 2);
-    bool stopped = false;
-    tarn::MultiRun run(session, [&](std::string&& lines) {
-        if (stopped || outputs.failed()) return;
-        report.add(lines);
-        stopped = tarn::cli::stop_signal() != 0;
-    });
+    unsigned jobs = opt.jobs == 0 ? cores() : opt.jobs;
+    tarn::ParallelRun::Limits limits;
+    limits.serial_below = kLongInput;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        // A file's length is known: a long one is cut into pieces from its start.
+        if (static_cast<std::size_t>(st.st_size) < kLongInput) jobs = 1;
+        limits.serial_below = 0;
+    }
+    tarn::ParallelRun run(
+        settings, jobs,
+        [&](std::string_view reports) {
+            if (!outputs.failed()) report.add(reports);
+        },
+        limits);
     std::vector<char> chunk(1 << 16);
-    while (!stopped && !outputs.failed()) {
+    bool stopped = false;
+    while (!outputs.failed()) {
         if (tarn::cli::stop_signal() != 0) {
             stopped = true;
             break;
@@ -280,11 +325,18 @@ bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cl
             return false;
         }
         run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
-        // What has been decoded is shown before the next read, which may wait for a writer.
-        if (opt.output.screen) Screen::out().flush();
+        // What has been decoded is shown before a read that would wait for a writer.
+        if (static_cast<std::size_t>(got) < chunk.size() && !input_ready(fd)) {
+            run.flush();
+            if (opt.output.screen) Screen::out().flush();
+        }
     }
     if (outputs.failed()) return true;
-    if (!stopped) run.finish();
+    if (stopped) {
+        run.stop();
+    } else {
+        run.finish();
+    }
     report.finish();
     return true;
 }

@@ -1,0 +1,229 @@
+#include "run/parallel.hpp"
+
+#include <algorithm>
+#include <system_error>
+
+#include "run/tokens.hpp"
+
+namespace tarn {
+
+namespace {
+
+// The feeding thread's run gets its text in slices of this size, so that its reports are
+// written in blocks close to the block size (a slice of text gives some ten times as much
+// report).
+constexpr std::size_t kSlice = std::size_t{1} << 13;
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+constexpr std::size_t kReportPerText = 16;
+
+// Pieces in flight per job: one being decoded and one waiting, so that no job waits while
+// the feeding thread writes; and no more than this in all.
+constexpr std::size_t kPiecesPerJob = 2;
+constexpr std::size_t kMostPieces = 32;
+
+}  // namespace
+
+ParallelRun::ParallelRun(const Settings& settings, unsigned jobs, Write write, Limits limits)
+    : settings_(settings), jobs_(std::max(jobs, 1U)), write_(std::move(write)), limits_(limits) {
+    session_.settings = settings_;
+    serial_.emplace(session_, serial_reports_);
+}
+
+ParallelRun::~ParallelRun() {
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+    }
+    work_ready_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+}
+
+void ParallelRun::feed(std::string_view text) {
+    if (stopped_ || text.empty()) return;
+    const char last = text.back();
+    seen_ += text.size();
+    if (!parallel_) {
+        const bool pieces = jobs_ > 1 && !no_threads_ && seen_ > limits_.serial_below;
+        const std::size_t cut = pieces ? first_cut(text) : kNone;
+        if (cut == kNone || !start_workers()) {
+            serial_feed(text);
+            last_ = last;
+            return;
+        }
+        // The single run ends where the first piece begins.
+        serial_feed(text.substr(0, cut));
+        serial_finish();
+        parallel_ = true;
+        text.remove_prefix(cut);
+    }
+    pending_ += text;
+    last_ = last;
+    while (pending_.size() >= limits_.piece) {
+        const std::size_t cut = last_cut();
+        if (cut != kNone) {
+            submit(cut);
+        } else if (pending_.size() >= limits_.longest_piece) {
+            // No place to cut: what is in flight goes out, then one run takes over until a
+            // token that is no group comes.
+            drain();
+            parallel_ = false;
+            serial_feed(pending_);
+            pending_.clear();
+            searched_ = 0;
+            return;
+        } else {
+            return;
+        }
+    }
+}
+
+void ParallelRun::flush() {
+    if (stopped_) return;
+    if (!parallel_) {
+        write_serial(1);
+        return;
+    }
+    if (const std::size_t cut = last_cut(); cut != kNone) submit(cut);
+    drain();
+}
+
+void ParallelRun::finish() {
+    if (stopped_) return;
+    stopped_ = true;
+    if (!parallel_) {
+        serial_finish();
+        return;
+    }
+    if (!pending_.empty()) submit(pending_.size());
+    drain();
+}
+
+void ParallelRun::stop() {
+    if (stopped_) return;
+    stopped_ = true;
+    if (!parallel_) {
+        write_serial(1);
+        return;
+    }
+    drain();
+}
+
+void ParallelRun::serial_feed(std::string_view text) {
+    while (!text.empty()) {
+        const std::string_view slice = text.substr(0, kSlice);
+        serial_->feed(slice);
+        text.remove_prefix(slice.size());
+        write_serial(limits_.block);
+    }
+}
+
+void ParallelRun::write_serial(std::size_t at_least) {
+    if (serial_reports_.size() < at_least) return;
+    write_(serial_reports_);
+    serial_reports_.clear();
+}
+
+void ParallelRun::serial_finish() {
+    serial_->finish();
+    messages_ += serial_->messages();
+    write_serial(1);
+    serial_.emplace(session_, serial_reports_);  // a fresh run for a later stretch
+}
+
+// The first place in `text` (which follows last_) where a piece may begin.
+std::size_t ParallelRun::first_cut(std::string_view text) const {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (tokens::starts_no_group(text, at, last_)) return at;
+    }
+    return kNone;
+}
+
+// The last place in pending_ after its start where a piece may begin. Below `searched_`
+// an earlier search found none; only the last 16 characters may tell otherwise later.
+std::size_t ParallelRun::last_cut() {
+    const std::string_view text = pending_;
+    for (std::size_t at = text.size(); at > std::max<std::size_t>(searched_, 1);) {
+        --at;
+        if (tokens::starts_no_group(text, at, ' ')) return at;
+    }
+    searched_ = text.size() > tokens::kGroup ? text.size() - tokens::kGroup : 0;
+    return kNone;
+}
+
+// True when the jobs are there to take pieces. A system that gives no thread (a process
+// whose address space is bounded) leaves every message to the feeding thread's run.
+bool ParallelRun::start_workers() {
+    if (!workers_.empty()) return true;
+    if (no_threads_) return false;
+    const std::size_t pieces = std::min<std::size_t>(kPiecesPerJob * jobs_, kMostPieces);
+    for (std::size_t i = 0; i < pieces; ++i) ring_.push_back(std::make_unique<Piece>());
+    try {
+        for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+        // Fewer jobs than asked, or none.
+    }
+    no_threads_ = workers_.empty();
+    return !no_threads_;
+}
+
+// Hands pending_ up to `cut` to the jobs as the next piece; the rest waits for its cut.
+void ParallelRun::submit(std::size_t cut) {
+    if (tail_ - head_ == ring_.size()) write_oldest();
+    Piece& piece = *ring_[tail_ % ring_.size()];
+    piece.text.swap(pending_);
+    pending_.assign(piece.text, cut);
+    piece.text.resize(cut);
+    searched_ = 0;
+    {
+        std::lock_guard lock(mutex_);
+        piece.done = false;
+        ++tail_;
+    }
+    work_ready_.notify_one();
+}
+
+void ParallelRun::write_oldest() {
+    Piece& piece = *ring_[head_ % ring_.size()];
+    {
+        std::unique_lock lock(mutex_);
+        piece_done_.wait(lock, [&piece] { return piece.done; });
+    }
+    messages_ += piece.messages;
+    if (!piece.reports.empty()) write_(piece.reports);
+    ++head_;
+}
+
+void ParallelRun::drain() {
+    while (head_ != tail_) write_oldest();
+}
+
+void ParallelRun::work() {
+    Session session;
+    session.settings = settings_;
+    for (;;) {
+        Piece* piece = nullptr;
+        {
+            std::unique_lock lock(mutex_);
+            work_ready_.wait(lock, [this] { return quit_ || next_ != tail_; });
+            if (quit_) return;
+            piece = ring_[next_++ % ring_.size()].get();
+        }
+        // Room for the usual report of the text at once (some 12 bytes of report for each
+        // byte of text), so that the report is not copied as it grows.
+        piece->reports.clear();
+        piece->reports.reserve(piece->text.size() * kReportPerText);
+        MultiRun run(session, piece->reports);
+        run.feed(piece->text);
+        run.finish();
+        piece->messages = run.messages();
+        {
+            std::lock_guard lock(mutex_);
+            piece->done = true;
+        }
+        piece_done_.notify_one();
+    }
+}
+
+}  // namespace tarn

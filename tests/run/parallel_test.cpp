@@ -1,0 +1,171 @@
+// A report text decoded in pieces on several threads writes byte for byte what one run
+// writes, in the order of the text, from the feeding thread, whatever the cuts, the
+// number of jobs and the sizes of the feeds.
+#include "run/parallel.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "run/run.hpp"
+
+namespace tarn {
+namespace {
+
+const std::string kIam = "C581400030D30001 0020010A00020907 031094153254760A 0683139475560400";
+const std::string kAcm = "C581400030D30006 16140129010100FF";
+const std::string kSetup =
+    "0801000504038090 90A31803A983816C 0600813935303170 0880393530313030 30FFFFFFFFFFFFFF";
+const std::string kConnect = "08018007180189ff";  // lower case digits
+const std::string kNone = "0101010101010101";     // no protocol: a message without lines
+
+// Sampled calls: headings, the messages of a call, now and then a message that runs over
+// several lines, a long token, an ETX, a tab inside a heading word.
+std::string calls(std::size_t count) {
+    std::string text;
+    for (std::size_t c = 0; c < count; ++c) {
+        text += " OBSERVATION/CALL SAMPLING        RRN=121\r\n\r\n IAM   RECEIVED   0H  0M  0S\r\n\r\n    ";
+        text += kIam + "\r\n\r\n ACM\r\n    " + kAcm + "\r\n SETUP\r\n    " + kSetup + "\r\n CONNECT\x03" +
+                kConnect;
+        text += "\r\n NONE\tX " + kNone + "\r\n";
+        if (c % 7 == 3) text += " " + std::string(40, 'A') + " " + kAcm + "\r\n";
+    }
+    return text;
+}
+
+// A message of `groups` groups and nothing that is no group in it.
+std::string long_message(std::size_t groups) {
+    std::string text = "\r\n LONG\r\n    C581400030D30009";
+    for (std::size_t g = 1; g < groups; ++g) text += " 1102000011020000";
+    return text + "\r\n";
+}
+
+std::string one_run(Lang lang, const std::string& text) {
+    Session session;
+    session.settings.lang = lang;
+    std::string out;
+    MultiRun run(session, out);
+    run.feed(text);
+    run.finish();
+    return out;
+}
+
+struct Written {
+    std::string text;
+    std::vector<std::size_t> blocks;
+    bool other_thread = false;
+};
+
+Written in_pieces(Lang lang, const std::string& text, unsigned jobs, ParallelRun::Limits limits,
+                  std::size_t feed, std::size_t* messages = nullptr) {
+    Settings settings;
+    settings.lang = lang;
+    Written written;
+    const std::thread::id feeder = std::this_thread::get_id();
+    ParallelRun run(
+        settings, jobs,
+        [&written, feeder](std::string_view reports) {
+            written.text += reports;
+            written.blocks.push_back(reports.size());
+            written.other_thread |= std::this_thread::get_id() != feeder;
+        },
+        limits);
+    for (std::size_t at = 0; at < text.size(); at += feed) run.feed(std::string_view(text).substr(at, feed));
+    run.finish();
+    if (messages != nullptr) *messages = run.messages();
+    return written;
+}
+
+ParallelRun::Limits limits(std::size_t piece, std::size_t longest, std::size_t serial_below) {
+    ParallelRun::Limits l;
+    l.block = 4096;
+    l.piece = piece;
+    l.longest_piece = longest;
+    l.serial_below = serial_below;
+    return l;
+}
+
+TEST(ParallelRun, SameReportsAsOneRun) {
+    const std::string text = calls(60) + long_message(40) + calls(20) + long_message(600) + calls(5);
+    const struct {
+        const char* name;
+        ParallelRun::Limits limits;
+    } cases[] = {
+        {"TinyPieces", limits(200, 4000, 0)},               // a cut at nearly every heading
+        {"PiecesLongerThanFeeds", limits(9000, 40000, 0)},  // several feeds to a piece
+        {"NoRoomForTheLongMessage", limits(300, 600, 0)},   // one run takes each long message
+        {"OneRunFirst", limits(500, 5000, 30000)},          // pieces only after 30000 characters
+        {"DefaultLimits", ParallelRun::Limits{}},           // the text is short: one run throughout
+        {"OnlyLongestPieceLimit", limits(1 << 20, 1 << 20, 0)},
+    };
+    for (Lang lang : {Lang::English, Lang::Russian}) {
+        const std::string expected = one_run(lang, text);
+        ASSERT_GT(expected.size(), 100000u);
+        for (const auto& c : cases) {
+            for (unsigned jobs : {1U, 2U, 3U}) {
+                for (std::size_t feed : {std::size_t{1000}, std::size_t{4096}, std::size_t{65536}}) {
+                    std::size_t messages = 0;
+                    const Written w = in_pieces(lang, text, jobs, c.limits, feed, &messages);
+                    EXPECT_TRUE(w.text == expected) << c.name << " jobs " << jobs << " feed " << feed;
+                    EXPECT_EQ(messages, 85u * 5 + 13 + 2) << c.name << " jobs " << jobs << " feed " << feed;
+                    EXPECT_FALSE(w.other_thread) << c.name;
+                }
+            }
+        }
+    }
+}
+
+// Feeds of one character: every cut falls inside a token or right at its start.
+TEST(ParallelRun, FeedsOfOneCharacter) {
+    const std::string text = calls(12) + long_message(30) + calls(3);
+    const std::string expected = one_run(Lang::English, text);
+    EXPECT_TRUE(in_pieces(Lang::English, text, 2, limits(150, 2000, 0), 1).text == expected);
+    EXPECT_TRUE(in_pieces(Lang::English, text, 2, limits(150, 2000, 700), 1).text == expected);
+}
+
+// Reports go out in blocks of at least the block size, but the last.
+TEST(ParallelRun, LargeBlocks) {
+    const std::string text = calls(100);
+    for (unsigned jobs : {1U, 2U}) {
+        const Written w = in_pieces(Lang::English, text, jobs, limits(8192, 65536, 0), 4096);
+        ASSERT_GT(w.blocks.size(), 2u);
+        for (std::size_t i = 0; i + 1 < w.blocks.size(); ++i)
+            EXPECT_GE(w.blocks[i], 4096u) << jobs << " " << i;
+    }
+}
+
+// flush() writes the report of every message that has ended; stop() writes what was
+// decoded, whole messages only, nothing after it, and leaves the message under way
+// undecoded.
+TEST(ParallelRun, FlushAndStop) {
+    const std::string head = calls(30) + " ACM\r\n    " + kAcm + "\r\n";  // the ACM is still open
+    const std::string ended = one_run(Lang::English, calls(30));
+    const std::string more = " ANM\r\n    " + kIam + "\r\n";  // ends the ACM; the IAM stays open
+    const std::string with_acm = one_run(Lang::English, head + " ANM");
+    ASSERT_GT(with_acm.size(), ended.size());
+    for (unsigned jobs : {1U, 2U}) {
+        Settings settings;
+        settings.lang = Lang::English;
+        std::string written;
+        ParallelRun run(
+            settings, jobs, [&written](std::string_view r) { written += r; }, limits(500, 4000, 0));
+        run.feed(head);
+        run.flush();
+        EXPECT_TRUE(written == ended) << jobs;
+        run.feed(more);
+        run.stop();
+        // One run decodes the ACM as soon as its end comes; pieces leave the text that is
+        // not yet in a piece.
+        EXPECT_TRUE(written == (jobs == 1 ? with_acm : ended)) << jobs;
+        const std::string at_stop = written;
+        run.feed(calls(1));
+        run.flush();
+        run.finish();
+        EXPECT_TRUE(written == at_stop) << jobs;
+    }
+}
+
+}  // namespace
+}  // namespace tarn

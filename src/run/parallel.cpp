@@ -1,7 +1,8 @@
 #include "run/parallel.hpp"
 
+#include <pthread.h>
+
 #include <algorithm>
-#include <system_error>
 
 #include "run/tokens.hpp"
 
@@ -23,6 +24,10 @@ constexpr std::size_t kReportPerText = 16;
 constexpr std::size_t kPiecesPerJob = 2;
 constexpr std::size_t kMostPieces = 32;
 
+// The stack of a job: a decoder needs a few KB, and a process whose address space is
+// bounded still has room for a few such threads (the default stack takes 8 MB).
+constexpr std::size_t kStack = std::size_t{1} << 19;
+
 }  // namespace
 
 ParallelRun::ParallelRun(const Settings& settings, unsigned jobs, Write write, Limits limits)
@@ -37,7 +42,7 @@ ParallelRun::~ParallelRun() {
         quit_ = true;
     }
     work_ready_.notify_all();
-    for (std::thread& worker : workers_) worker.join();
+    for (pthread_t worker : workers_) pthread_join(worker, nullptr);
 }
 
 void ParallelRun::feed(std::string_view text) {
@@ -159,13 +164,23 @@ bool ParallelRun::start_workers() {
     if (no_threads_) return false;
     const std::size_t pieces = std::min<std::size_t>(kPiecesPerJob * jobs_, kMostPieces);
     for (std::size_t i = 0; i < pieces; ++i) ring_.push_back(std::make_unique<Piece>());
-    try {
-        for (unsigned i = 0; i < jobs_; ++i) workers_.emplace_back([this] { work(); });
-    } catch (const std::system_error&) {
-        // Fewer jobs than asked, or none.
+    pthread_attr_t attr;
+    if (pthread_attr_init(&attr) == 0) {
+        pthread_attr_setstacksize(&attr, kStack);
+        for (unsigned i = 0; i < jobs_; ++i) {
+            pthread_t worker;
+            if (pthread_create(&worker, &attr, &ParallelRun::start, this) != 0) break;  // fewer jobs, or none
+            workers_.push_back(worker);
+        }
+        pthread_attr_destroy(&attr);
     }
     no_threads_ = workers_.empty();
     return !no_threads_;
+}
+
+void* ParallelRun::start(void* run) {
+    static_cast<ParallelRun*>(run)->work();
+    return nullptr;
 }
 
 // Hands pending_ up to `cut` to the jobs as the next piece; the rest waits for its cut.

@@ -11,6 +11,8 @@
 // its reports; a piece's reports are written as soon as every earlier piece's are.
 #pragma once
 
+#include <pthread.h>
+
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -19,7 +21,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "run/run.hpp"
@@ -84,6 +85,7 @@ private:
     void write_oldest();
     void drain();
     void work();
+    static void* start(void* run);
 
     Settings settings_;
     unsigned jobs_;
@@ -113,7 +115,7 @@ private:
     std::mutex mutex_;
     std::condition_variable work_ready_;
     std::condition_variable piece_done_;
-    std::vector<std::thread> workers_;
+    std::vector<pthread_t> workers_;
 };
 
 }  // namespace tarn

@@ -116,9 +116,20 @@ ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size >= 0) {
+        // A regular file: read at once into a string of its size (the reports of the long
+        // runs are tens of MB).
+        std::string text(static_cast<std::size_t>(size), '\0');
+        in.seekg(0);
+        in.read(text.data(), static_cast<std::streamsize>(text.size()));
+        text.resize(static_cast<std::size_t>(in.gcount()));
+        return text;
+    }
+    std::ifstream stream(path, std::ios::binary);
     std::stringstream ss;
-    ss << in.rdbuf();
+    ss << stream.rdbuf();
     return ss.str();
 }
 

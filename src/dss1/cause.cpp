@@ -15,22 +15,6 @@ constexpr Text kTitle{" Cause", " Причина"};
 
 // --- octet 3 ---
 
-constexpr Row kLocation[] = {
-    {0b0000, {"user", "пользователь"}},
-    {0b0001,
-     {"private network serving the local user", "частная сеть, обслуживающая локального пользователя"}},
-    {0b0010,
-     {"public network serving the local user",
-      "сеть общего пользования, обслуживающая локального пользователя"}},
-    {0b0011, {"transit network", "транзитная сеть"}},
-    {0b0100,
-     {"public network serving the remote user",
-      "сеть общего пользования, обслуживающая удаленного пользователя"}},
-    {0b0101,
-     {"private network serving the remote user", "частная сеть, обслуживающая удаленного пользователя"}},
-    {0b0111, {"international network", "международная сеть"}},
-    {0b1010, {"network beyond interworking point", "пункт взаимодействия"}},
-};
 constexpr Text kCoding[] = {
     {"CCITT standardized coding as described below", "стандарт CCITT"},
     {"reserved for other international standards", "стандарт ISO/IEC"},
@@ -39,7 +23,11 @@ constexpr Text kCoding[] = {
      "специфический стандарт для идентифицированного определения места"},
 };
 constexpr Field kOctet3[] = {
-    {4, 1, {" Location...................... ", " Определение места............. "}, kLocation, kReserved},
+    {4,
+     1,
+     {" Location...................... ", " Определение места............. "},
+     kCauseLocation,
+     kReserved},
     spare_field(5, 5, kSpare),
     dense_field(7, 6, {" Coding standard............... ", " Стандартное кодирование....... "}, kCoding),
     kExtension,

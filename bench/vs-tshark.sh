@@ -38,13 +38,18 @@ q931_dlt='uat:user_dlts:"User 0 (DLT=147)","q931","0","","0",""'
 # median of the numbers on standard input
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# run NAME CMD...: runs CMD with its standard output into a pipe; appends the wall time,
-# the CPU time (user + system) and the peak resident memory (KB) to $tmp/NAME.
+# run NAME CMD...: runs CMD with its standard output into a pipe (to /dev/null when NAME
+# ends in .null); appends the wall time, the CPU time (user + system) and the peak resident
+# memory (KB) to $tmp/NAME.
 run() {
     local name=$1
     shift
     local start=$EPOCHREALTIME
-    /usr/bin/time -o "$tmp/time" -f "%U %S %M" "$@" 2>/dev/null | cat >/dev/null
+    if [[ $name == *.null ]]; then
+        /usr/bin/time -o "$tmp/time" -f "%U %S %M" "$@" 2>/dev/null >/dev/null
+    else
+        /usr/bin/time -o "$tmp/time" -f "%U %S %M" "$@" 2>/dev/null | cat >/dev/null
+    fi
     local end=$EPOCHREALTIME
     read -r user sys rss <"$tmp/time"
     awk -v s="$start" -v e="$end" -v u="$user" -v y="$sys" -v m="$rss" \
@@ -69,7 +74,11 @@ for family in isup dss1; do
     [[ $have_jobs == 1 ]] && jobs1=(--jobs 1)
     for ((r = 0; r < runs; ++r)); do
         run "$family.tarn1" "$tool" --lang en "${jobs1[@]}" "$tmp/$family.txt"
-        [[ $have_jobs == 1 ]] && run "$family.tarn2" "$tool" --lang en --jobs 2 "$tmp/$family.txt"
+        if [[ $have_jobs == 1 ]]; then
+            run "$family.tarn2" "$tool" --lang en --jobs 2 "$tmp/$family.txt"
+            run "$family.tarn1.null" "$tool" --lang en --jobs 1 "$tmp/$family.txt"
+            run "$family.tarn2.null" "$tool" --lang en --jobs 2 "$tmp/$family.txt"
+        fi
         if [[ $have_tshark == 1 && $r -lt $tshark_runs ]]; then run "$family.tshark" tshark "${tshark_args[@]}"; fi
     done
     echo
@@ -83,7 +92,11 @@ for family in isup dss1; do
                    l, w, n / w, b / w / 1e6, c, m / 1024 }'
     }
     line "tarn-decode, 1 job" "$family.tarn1"
-    [[ $have_jobs == 1 ]] && line "tarn-decode --jobs 2" "$family.tarn2"
+    if [[ $have_jobs == 1 ]]; then
+        line "tarn-decode --jobs 2" "$family.tarn2"
+        line "1 job, to /dev/null" "$family.tarn1.null"
+        line "--jobs 2, to /dev/null" "$family.tarn2.null"
+    fi
     if [[ $have_tshark == 1 ]]; then
         w=$(wall "$family.tshark")
         awk -v w="$w" -v n="$n" -v m="$(peak "$family.tshark")" -v c="$(cpu "$family.tshark")" 'BEGIN {
@@ -92,19 +105,39 @@ for family in isup dss1; do
         awk -v t="$w" -v a="$(wall "$family.tarn1")" 'BEGIN { printf "  tarn-decode (1 job) is %.1f times as fast as tshark -V\n", t / a }'
     fi
     if [[ $have_jobs == 1 ]]; then
-        awk -v a="$(wall "$family.tarn1")" -v b="$(wall "$family.tarn2")" \
-            'BEGIN { printf "  --jobs 2: %.2f times one job\n", a / b }'
+        awk -v a="$(wall "$family.tarn1")" -v b="$(wall "$family.tarn2")" -v c="$(wall "$family.tarn1.null")" \
+            -v d="$(wall "$family.tarn2.null")" \
+            'BEGIN { printf "  --jobs 2: %.2f times one job into the pipe, %.2f times to /dev/null\n", a / b, c / d }'
     fi
 done
 
-# The window's largest input: start-up, decoding and delivery of a 64000-character file.
+# The window's largest input: start-up, decoding and delivery of a 64000-character file,
+# beside the start-up alone and the machine's floor (a process that does nothing).
 "$corpus" both --within 64000 "$tmp/small.txt" >/dev/null
-for ((r = 0; r < starts; ++r)); do
-    start=$EPOCHREALTIME
-    "$tool" --lang en "$tmp/small.txt" >"$tmp/small.out"
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }' >>"$tmp/starts"
+starts_of() {  # starts_of NAME CMD...: the wall time of each of $starts runs
+    local name=$1
+    shift
+    for ((r = 0; r < starts; ++r)); do
+        local start=$EPOCHREALTIME
+        "$@" >"$tmp/small.out"
+        local end=$EPOCHREALTIME
+        awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f\n", e - s }' >>"$tmp/$name"
+    done
+}
+for ((k = 0; k < 3; ++k)); do  # in turns, so that a change of load falls on all three
+    starts_of start.true /bin/true
+    starts_of start.version "$tool" --version
+    starts_of start.small "$tool" --lang en "$tmp/small.txt"
 done
 echo
-awk -v w="$(median <"$tmp/starts")" -v b="$(wc -c <"$tmp/small.txt")" \
-    'BEGIN { printf "Start-up and a %d-character file decoded and delivered: %.2f ms wall (median of runs)\n", b, w * 1000 }'
+awk -v w="$(median <"$tmp/start.small")" -v v="$(median <"$tmp/start.version")" -v t="$(median <"$tmp/start.true")" \
+    -v b="$(wc -c <"$tmp/small.txt")" -v o="$(wc -c <"$tmp/small.out")" 'BEGIN {
+    printf "Start-up and a %d-character file decoded and delivered (%d bytes of report to a file): %.2f ms wall\n", b, o, w * 1000
+    printf "  beside: tarn-decode --version %.2f ms, /bin/true %.2f ms (medians)\n", v * 1000, t * 1000 }'
+
+# The window's path (decode_multi and OUTSET) beside the tool's streamed path on that input.
+if [[ -x $build/tarn_bench ]]; then
+    echo
+    echo "The window's path (BM_Window/0) and the tool's (BM_Window/1) on the same 64000 characters:"
+    "$build/tarn_bench" --benchmark_filter='BM_Window' --benchmark_min_time=0.2 2>/dev/null | grep '^BM_'
+fi

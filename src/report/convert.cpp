@@ -59,11 +59,6 @@ void append_cp1251(std::string& out, unsigned char byte) {
 
 }  // namespace
 
-std::string_view mid(std::string_view s, std::size_t pos, std::size_t len) {
-    if (pos == 0 || pos > s.size()) return {};
-    return s.substr(pos - 1, len);
-}
-
 int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -96,16 +91,6 @@ unsigned decadic(std::string_view bits) {
     if (bits.size() > 31) bits.remove_prefix(bits.size() - 31);
     unsigned value = 0;
     for (char c : bits) value = (value << 1) | (c == '1' ? 1u : 0u);
-    return value;
-}
-
-unsigned hex_number(std::string_view hex) {
-    if (hex.size() > 8) hex.remove_prefix(hex.size() - 8);
-    unsigned value = 0;
-    for (char c : hex) {
-        const int v = hex_value(c);
-        value = (value << 4) | static_cast<unsigned>(v < 0 ? 0 : v);
-    }
     return value;
 }
 

@@ -7,11 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "report/octets.hpp"
+
 namespace tarn {
 
 // The characters of `s` from 1-based position `pos` on, at most `len` of them;
 // empty when `pos` lies beyond the end. The safe form of every "digits n to m" read.
-std::string_view mid(std::string_view s, std::size_t pos, std::size_t len = std::string_view::npos);
+// (Inline: every frame and decoder reads its digits through it.)
+constexpr std::string_view mid(std::string_view s, std::size_t pos,
+                               std::size_t len = std::string_view::npos) {
+    if (pos == 0 || pos > s.size()) return {};
+    return s.substr(pos - 1, len);
+}
 
 // Value of one hex digit, or -1 when `c` is not 0-9/A-F/a-f.
 int hex_value(char c);
@@ -27,7 +34,12 @@ std::string BIN(std::string_view hex);
 unsigned decadic(std::string_view bits);
 
 // Value of a run of hex digits (at most the last 8 count); empty text gives 0.
-unsigned hex_number(std::string_view hex);
+constexpr unsigned hex_number(std::string_view hex) {
+    if (hex.size() > 8) hex.remove_prefix(hex.size() - 8);
+    unsigned value = 0;
+    for (char c : hex) value = (value << 4) | detail::kDigitTable[static_cast<unsigned char>(c)];
+    return value;
+}
 
 // AdrS: address signals, two per octet, first signal in the low half of the octet.
 // Characters are taken at positions 2,1, 4,3, ...; an odd last character is not taken;

@@ -28,6 +28,17 @@ constexpr int hex_digit_value(char c) {
     return -1;
 }
 
+// The value of every character read as a hex digit, 0 for one that is no hex digit.
+constexpr std::array<std::uint8_t, 256> make_digit_table() {
+    std::array<std::uint8_t, 256> table{};
+    for (std::size_t c = 0; c < 256; ++c) {
+        const int v = hex_digit_value(static_cast<char>(c));
+        table[c] = static_cast<std::uint8_t>(v < 0 ? 0 : v);
+    }
+    return table;
+}
+inline constexpr std::array<std::uint8_t, 256> kDigitTable = make_digit_table();
+
 }  // namespace detail
 
 // The 8 bit characters of `octet` (0-255), bit 8 first: BIN of its two hex digits.
@@ -94,16 +105,15 @@ public:
     }
 
 private:
-    static constexpr unsigned digit(char c) {
-        const int v = detail::hex_digit_value(c);
-        return v < 0 ? 0U : static_cast<unsigned>(v);
-    }
+    static constexpr unsigned digit(char c) { return detail::kDigitTable[static_cast<unsigned char>(c)]; }
     static constexpr std::uint8_t pair(char hi, char lo) {
         return static_cast<std::uint8_t>(digit(hi) * 16 + digit(lo));
     }
 
     std::string_view hex_;
-    std::array<std::uint8_t, kMax> value_{};
+    // Only the first count_ values are ever read: the rest is left as it is, not cleared
+    // for every element.
+    std::array<std::uint8_t, kMax> value_;
     std::uint16_t count_ = 0;
     bool half_ = false;
     std::uint8_t high_ = 0;

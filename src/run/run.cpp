@@ -95,10 +95,12 @@ void MultiRun::feed(std::string_view text) {
         }
         // The common token: a whole group followed by its separator.
         if (end - p > static_cast<std::ptrdiff_t>(tokens::kGroup) &&
-            tokens::is_separator(p[tokens::kGroup]) && tokens::group_at(p) != tokens::Group::None) {
-            group(p);
-            p += tokens::kGroup + 1;
-            continue;
+            tokens::is_separator(p[tokens::kGroup])) {
+            if (const tokens::Group g = tokens::group_at(p); g != tokens::Group::None) {
+                group(p, g);
+                p += tokens::kGroup + 1;
+                continue;
+            }
         }
         const char* q = p;
         while (q < end && !tokens::is_separator(*q)) ++q;
@@ -116,19 +118,20 @@ void MultiRun::feed(std::string_view text) {
 
 // One whole token: a group joins the message being collected, any other token ends it.
 void MultiRun::token(const char* first, std::size_t size) {
-    if (size == tokens::kGroup && tokens::group_at(first) != tokens::Group::None) {
-        group(first);
+    const tokens::Group g = size == tokens::kGroup ? tokens::group_at(first) : tokens::Group::None;
+    if (g != tokens::Group::None) {
+        group(first, g);
     } else if (!txtM_.empty()) {
         end_message();
     }
 }
 
-void MultiRun::group(const char* first) {
+void MultiRun::group(const char* first, tokens::Group group) {
     if (txtM_.size() + tokens::kGroup > max_digits_) {
         cut_ = true;  // beyond the bound: the message goes on, its digits are dropped
         return;
     }
-    if (tokens::group_at(first) == tokens::Group::AsIs) {
+    if (group == tokens::Group::AsIs) {
         txtM_.append(first, tokens::kGroup);
         return;
     }

@@ -10,6 +10,7 @@
 
 #include "report/context.hpp"
 #include "run/session.hpp"
+#include "run/tokens.hpp"
 
 namespace tarn {
 
@@ -76,7 +77,7 @@ public:
 
 private:
     void token(const char* first, std::size_t size);
-    void group(const char* first);
+    void group(const char* first, tokens::Group group);
     void end_message();
 
     Session& session_;

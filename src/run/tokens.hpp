@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tarn::tokens {
 
 namespace detail {
@@ -43,7 +47,7 @@ constexpr bool is_separator(char c) {
 // How the 16 characters at `p` read as a group: not at all (a character that is no hex
 // digit), as they are (0-9, A-F), or with lower-case digits to upper-case.
 enum class Group { None, AsIs, Lower };
-constexpr Group group_at(const char* p) {
+constexpr Group group_at_bytewise(const char* p) {
     std::uint8_t all = 0;
     std::uint8_t any_other = 0;
     for (std::size_t i = 0; i < kGroup; ++i) {
@@ -54,6 +58,26 @@ constexpr Group group_at(const char* p) {
     if (any_other != 0) return Group::None;
     return all == detail::kDigit ? Group::AsIs : Group::Lower;
 }
+
+#if defined(__SSE2__)
+// The 16 characters at once: each compared with the bounds of 0-9, A-F and a-f (a byte of
+// 128 and above compares below every bound, as a signed byte).
+inline Group group_at(const char* p) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    auto within = [&c](char low, char high) {
+        return _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8(static_cast<char>(low - 1))),
+                             _mm_cmplt_epi8(c, _mm_set1_epi8(static_cast<char>(high + 1))));
+    };
+    const __m128i upper = _mm_or_si128(within('0', '9'), within('A', 'F'));
+    const __m128i lower = within('a', 'f');
+    if (_mm_movemask_epi8(_mm_or_si128(upper, lower)) != 0xFFFF) return Group::None;
+    return _mm_movemask_epi8(lower) == 0 ? Group::AsIs : Group::Lower;
+}
+#else
+constexpr Group group_at(const char* p) {
+    return group_at_bytewise(p);
+}
+#endif
 
 // A hex digit in upper case.
 constexpr char upper_digit(char c) {
@@ -70,10 +94,10 @@ constexpr bool starts_no_group(std::string_view text, std::size_t at, char befor
     std::size_t end = at;
     while (end < text.size() && end - at <= kGroup && !is_separator(text[end])) ++end;
     const std::size_t size = end - at;
-    if (size > kGroup) return true;                    // 17 characters: too long for a group
-    if (end == text.size()) return false;              // the token may go on past the text
-    if (size < kGroup) return true;                    // ended short of 16
-    return group_at(text.data() + at) == Group::None;  // 16 characters, not all hex digits
+    if (size > kGroup) return true;                             // 17 characters: too long for a group
+    if (end == text.size()) return false;                       // the token may go on past the text
+    if (size < kGroup) return true;                             // ended short of 16
+    return group_at_bytewise(text.data() + at) == Group::None;  // 16 characters, not all hex digits
 }
 
 }  // namespace tarn::tokens

@@ -59,6 +59,26 @@ TEST(Tokeniser, EveryCutReadsLikeTheWholeText) {
     }
 }
 
+// The group test that takes 16 characters at once reads every character as the one that
+// takes them one by one: every byte at every place of a group.
+TEST(Tokeniser, GroupTestAtOnceMatchesCharacterByCharacter) {
+    const std::string bases[] = {"0123456789ABCDEF", "0123456789abcdef", "FFFFFFFFFFFFFFFF"};
+    for (const std::string& base : bases) {
+        for (std::size_t at = 0; at < tokens::kGroup; ++at) {
+            for (int byte = 0; byte < 256; ++byte) {
+                std::string group = base;
+                group[at] = static_cast<char>(byte);
+                EXPECT_EQ(tokens::group_at(group.data()), tokens::group_at_bytewise(group.data()))
+                    << base << " byte " << byte << " at " << at;
+            }
+        }
+    }
+    EXPECT_EQ(tokens::group_at("0123456789ABCDEF"), tokens::Group::AsIs);
+    EXPECT_EQ(tokens::group_at("0123456789ABCDEf"), tokens::Group::Lower);
+    EXPECT_EQ(tokens::group_at("0123456789ABCDEG"), tokens::Group::None);
+    EXPECT_EQ(tokens::group_at("/:@G`g0123456789"), tokens::Group::None);  // the neighbours of each range
+}
+
 // Where a text may be cut into pieces decoded apart: before a token that is no group.
 TEST(Tokeniser, TokensThatAreNoGroup) {
     const struct {

@@ -3,6 +3,7 @@
 //     of input, as the tool writes them; messages/s and MB/s of report.
 //   BM_Window: the window's path on its largest input (64000 characters), decode_multi
 //     and OUTSET framing the whole report, beside BM_Streamed on the same text.
+//   BM_Parallel: the tool's path on one thread and on two (--jobs), in real time.
 //   BM_Tokenising: finding the messages alone.
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 
 #include "corpus.hpp"
 #include "report/report.hpp"
+#include "run/parallel.hpp"
 #include "run/run.hpp"
 
 namespace {
@@ -100,6 +102,42 @@ void BM_Window(benchmark::State& state) {
     set_counters(state, messages, bytes, text.size());
 }
 BENCHMARK(BM_Window)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMicrosecond);
+
+// The tool's path on several threads: the pieces of the text decoded by `jobs` threads and
+// written in order (real time). Arguments: jobs, family.
+void BM_Parallel(benchmark::State& state) {
+    const Family family = family_of(state.range(1));
+    const std::string text = tarn::bench::make_report(family == Family::Dss1 ? 25000 : 20000, family);
+    tarn::Settings settings;
+    settings.lang = tarn::Lang::English;
+    settings.input = tarn::InputMode::File;
+    tarn::ParallelRun::Limits limits;
+    limits.serial_below = 0;  // a file of known length
+    std::size_t bytes = 0;
+    std::size_t messages = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        tarn::ParallelRun run(
+            settings, static_cast<unsigned>(state.range(0)),
+            [&bytes](std::string_view reports) {
+                bytes += reports.size();
+                benchmark::DoNotOptimize(reports.data());
+            },
+            limits);
+        for (std::size_t at = 0; at < text.size(); at += kBlock)
+            run.feed(std::string_view(text).substr(at, kBlock));
+        run.finish();
+        messages = run.messages();
+    }
+    set_counters(state, messages, bytes, text.size());
+}
+BENCHMARK(BM_Parallel)
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Tokenising(benchmark::State& state) {
     const std::string text = tarn::bench::make_report(20000);

@@ -66,7 +66,7 @@ void ParallelRun::feed(std::string_view text) {
     pending_ += text;
     last_ = last;
     while (pending_.size() >= limits_.piece) {
-        const std::size_t cut = last_cut();
+        const std::size_t cut = next_cut();
         if (cut != kNone) {
             submit(cut);
         } else if (pending_.size() >= limits_.longest_piece) {
@@ -90,7 +90,7 @@ void ParallelRun::flush() {
         write_serial(1);
         return;
     }
-    if (const std::size_t cut = last_cut(); cut != kNone) submit(cut);
+    for (std::size_t cut = next_cut(); cut != kNone; cut = next_cut()) submit(cut);
     drain();
 }
 
@@ -145,12 +145,19 @@ std::size_t ParallelRun::first_cut(std::string_view text) const {
     return kNone;
 }
 
-// The last place in pending_ after its start where a piece may begin. Below `searched_`
-// an earlier search found none; only the last 16 characters may tell otherwise later.
-std::size_t ParallelRun::last_cut() {
+// Where the next piece ends: the last place in pending_ at most a piece from its start
+// where a piece may begin, else the first one after that (pieces of an even size keep the
+// memory of the pieces in flight even). Below `searched_` an earlier search found none;
+// only the last 16 characters of a text may tell otherwise once more text has come.
+std::size_t ParallelRun::next_cut() {
     const std::string_view text = pending_;
-    for (std::size_t at = text.size(); at > std::max<std::size_t>(searched_, 1);) {
+    const std::size_t from = std::max<std::size_t>(searched_, 1);
+    const std::size_t limit = std::min(text.size(), limits_.piece);
+    for (std::size_t at = limit; at > from;) {
         --at;
+        if (tokens::starts_no_group(text, at, ' ')) return at;
+    }
+    for (std::size_t at = std::max(limit, from); at < text.size(); ++at) {
         if (tokens::starts_no_group(text, at, ' ')) return at;
     }
     searched_ = text.size() > tokens::kGroup ? text.size() - tokens::kGroup : 0;

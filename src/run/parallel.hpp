@@ -37,7 +37,8 @@ public:
         // Reports are written in blocks of at least this many bytes (but the last, and
         // what flush() and stop() write).
         std::size_t block = std::size_t{1} << 16;
-        // Text per piece: a piece ends at the last token that is no group before this.
+        // Text per piece: a piece ends at the last token that is no group before this (or
+        // the first one after it).
         std::size_t piece = std::size_t{1} << 16;
         // Text without a token that is no group beyond this is taken by one run.
         std::size_t longest_piece = std::size_t{1} << 20;
@@ -79,7 +80,7 @@ private:
     void write_serial(std::size_t at_least);
     void serial_finish();
     std::size_t first_cut(std::string_view text) const;
-    std::size_t last_cut();
+    std::size_t next_cut();
     bool start_workers();
     void submit(std::size_t cut);
     void write_oldest();

@@ -46,7 +46,7 @@ void BM_Tokenising(benchmark::State& state) {
         std::size_t found = 0;
         tarn::MultiRun run(
             session, [](std::string&&) {},
-            [&found](std::string_view) {
+            [&found](std::string_view, const tarn::MessageAt&) {
                 ++found;
                 return std::string();
             });

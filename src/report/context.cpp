@@ -13,6 +13,14 @@ constexpr Text kMandatory{" Mandatory parameter...........", " Обязател�
 constexpr Label kLength{" Length........................ ", " Длина......................... "};
 constexpr Text kMistake{" MISTAKE: ", " ОШИБКА: "};
 
+// The integer of a field's bits when all `width` of them are there, else -1.
+long field_value(std::string_view bits, int width) {
+    if (width < 1 || bits.size() != static_cast<std::size_t>(width)) return -1;
+    long value = 0;
+    for (char c : bits) value = value * 2 + (c == '1');
+    return value;
+}
+
 }  // namespace
 
 std::string_view bits_of(std::string_view bits8, int hi, int lo) {
@@ -23,17 +31,50 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
 }
 
 void Context::line(std::string_view text) {
+    const std::size_t start = screen_.size();
     screen_ += text;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_line(start);
     screen_ += kCrLf;
+}
+
+void Context::tell_line(std::size_t start) {
+    sink_->line(std::string_view(screen_).substr(start));
+}
+
+void Context::tell_field(std::size_t column_at, std::size_t value_at, Text label, long raw) {
+    const std::string_view screen(screen_);
+    const std::string_view picked = t(label);
+    const std::size_t column_end = value_at - picked.size();
+    sink_->field(FieldLine{screen.substr(column_at, column_end - column_at), picked, label.en, raw,
+                           screen.substr(value_at)});
+}
+
+void Context::message_title(Protocol protocol, Text heading) {
+    screen_ += kCrLf;
+    screen_ += t(heading);
+    screen_ += title_;
+    screen_ += kCrLf;
+    if (sink_ != nullptr) sink_->message(protocol, lang_);
+}
+
+void Context::message_type(unsigned code, Text label, std::string_view name, std::string_view acronym) {
+    field(bits8(code), 8, 1, label, name);
+    if (sink_ != nullptr) sink_->message_type(code, name, acronym);
 }
 
 void Context::field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
     screen_ += ' ';
+    const std::size_t column_at = screen_.size();
     if (hi >= 1 && hi < 8) screen_.append(static_cast<std::size_t>(8 - hi), '.');
-    screen_ += bits_of(bits8, hi, lo);
+    const std::string_view bits = bits_of(bits8, hi, lo);
+    screen_ += bits;
     if (lo > 1 && lo <= 8) screen_.append(static_cast<std::size_t>(lo - 1), '.');
     screen_ += t(label);
+    const std::size_t value_at = screen_.size();
     screen_ += value;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(column_at, value_at, label, field_value(bits, hi - lo + 1));
     screen_ += kCrLf;
 }
 
@@ -47,32 +88,62 @@ void Context::fields(std::string_view bits8, std::span<const Field> table) {
 }
 
 void Context::octets(Text label, std::string_view value) {
-    line(" ********", t(label), value);
+    screen_ += " ********";
+    screen_ += t(label);
+    const std::size_t value_at = screen_.size();
+    screen_ += value;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(value_at - t(label).size() - 8, value_at, label, -1);
+    screen_ += kCrLf;
 }
 
 void Context::hex_line(Text label, std::string_view hex) {
-    line(" ********", t(label), hex, " Hex");
+    screen_ += " ********";
+    screen_ += t(label);
+    const std::size_t value_at = screen_.size();
+    screen_ += hex;
+    screen_ += " Hex";
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(value_at - t(label).size() - 8, value_at, label, -1);
+    screen_ += kCrLf;
 }
 
 void Context::mistake(Text what) {
-    line(t(kMistake), t(what));
+    screen_ += t(kMistake);
+    screen_ += t(what);
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->mistake(t(what));
+    screen_ += kCrLf;
 }
 
 void Context::identification(const Element& e, Text name, bool mandatory) {
-    line(" ", bits8(e.id), t(mandatory ? kMandatory : kOptional), t(name));
+    screen_ += ' ';
+    screen_ += bits8(e.id);
+    screen_ += t(mandatory ? kMandatory : kOptional);
+    screen_ += t(name);
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->identification(e, t(name), mandatory);
+    screen_ += kCrLf;
 }
 
 void Context::header(const Element& e, Text name, bool mandatory) {
     identification(e, name, mandatory);
-    line(t(name));
+    screen_ += t(name);  // the title line: the sink has the name from the identification
+    screen_ += kCrLf;
     length_line(e);
 }
 
 void Context::length_line(const Element& e) {
     char number[4];
     const auto end = std::to_chars(number, number + sizeof number, e.length).ptr;
-    line(" ", bits8(e.length), t(kLength), std::string_view(number, static_cast<std::size_t>(end - number)),
-         " Dec");
+    screen_ += ' ';
+    screen_ += bits8(e.length);
+    screen_ += t(kLength);
+    screen_.append(number, static_cast<std::size_t>(end - number));
+    screen_ += " Dec";
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->length(e);
+    screen_ += kCrLf;
 }
 
 bool Context::length_ok(const Element& e) {
@@ -87,6 +158,13 @@ bool Context::holds(const Element& e, std::size_t octets) {
     return false;
 }
 
+void Context::title_line(Text name) {
+    screen_ += t(name);
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->title(t(name));
+    screen_ += kCrLf;
+}
+
 bool Context::open(const Element& e, Text name, Opening how, std::size_t min_octets) {
     if (how == Opening::ByPlace) how = e.has_length ? Opening::Header : Opening::Title;
     switch (how) {
@@ -95,12 +173,12 @@ bool Context::open(const Element& e, Text name, Opening how, std::size_t min_oct
             if (!length_ok(e)) return false;
             break;
         case Opening::TitleLength:
-            line(t(name));
+            title_line(name);
             length_line(e);
             if (!length_ok(e)) return false;
             break;
         case Opening::Title:
-            line(t(name));
+            title_line(name);
             break;
         case Opening::ByPlace:
         case Opening::None:

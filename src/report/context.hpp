@@ -11,6 +11,7 @@
 
 #include "report/element.hpp"
 #include "report/field.hpp"
+#include "report/sink.hpp"
 #include "report/text.hpp"
 
 namespace tarn {
@@ -49,15 +50,46 @@ public:
     const std::string& screen() const { return screen_; }
     std::string take_screen() { return std::move(screen_); }
 
+    // --- the structured sink ---
+    // With a sink attached, every line builder also tells it what the line holds; the text
+    // report stays the same. Null detaches it.
+    void attach(LineSink* sink) { sink_ = sink; }
+    LineSink* sink() const { return sink_; }
+    bool structured() const { return sink_ != nullptr; }
+    // Hands `e` to `decoder`; a sink hears which lines belong to the element.
+    void decode(Decoder decoder, const Element& e) {
+        if (sink_ == nullptr) {
+            decoder(*this, e);
+            return;
+        }
+        sink_->enter(e);
+        decoder(*this, e);
+        sink_->leave();
+    }
+    // The facts of the frame no single line carries; only a sink hears them.
+    void frame(const FrameFacts& facts) {
+        if (sink_ != nullptr) sink_->frame(facts);
+    }
+
     // --- line building ---
     // Appends the pieces and CR LF as one line.
     void line(std::string_view text);
     template <typename... Pieces>
     void line(std::string_view first, Pieces... rest) {
+        const std::size_t start = screen_.size();
         screen_ += first;
         (screen_.append(std::string_view(rest)), ...);
+        if (sink_ != nullptr) [[unlikely]]
+            tell_line(start);
         screen_ += kCrLf;
     }
+
+    // The two lines that open a message of `protocol`: an empty line, then `heading` and
+    // the title text.
+    void message_title(Protocol protocol, Text heading);
+    // The message type line (subTYPE): the type octet's bits, " Message Type......" and
+    // the name; `acronym` is the type's short name, told to the sink only.
+    void message_type(unsigned code, Text label, std::string_view name, std::string_view acronym);
 
     // A field line of bits `hi` down to `lo` (8 = most significant) of the octet whose
     // bit text is `bits8`: one blank, a dot for every bit left of the field, the field's
@@ -104,10 +136,18 @@ public:
     bool open(const Element& e, Text name, Opening how, std::size_t min_octets = 0);
 
 private:
+    // A title line: the element's name alone.
+    void title_line(Text name);
+    // The sink's side of the builders: the line begun at `start` is complete but for CR LF.
+    void tell_line(std::size_t start);
+    // A field line: its bit column from `column_at` up to the label, its value from `value_at`.
+    void tell_field(std::size_t column_at, std::size_t value_at, Text label, long raw);
+
     Lang lang_;
     bool single_;
     std::string title_;
     std::string screen_;
+    LineSink* sink_ = nullptr;
 };
 
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.

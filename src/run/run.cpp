@@ -57,7 +57,9 @@ void MultiRun::feed(std::string_view text) {
     for (char c : text) {
         if (is_separator(c)) {
             end_token();
+            if (c == '\n') ++line_;
         } else if (token_.size() < 17) {
+            if (token_.empty()) token_line_ = line_;
             token_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         } else {
             token_long_ = true;  // only its length matters now: it is no group
@@ -68,6 +70,7 @@ void MultiRun::feed(std::string_view text) {
 void MultiRun::end_token() {
     if (token_.empty()) return;
     if (token_.size() == 16 && !token_long_ && is_hex(token_)) {
+        if (txtM_.empty()) message_line_ = token_line_;
         txtM_ += token_;  // one more group of the message being collected
     } else if (!txtM_.empty()) {
         end_message();  // any other token ends the message
@@ -77,7 +80,8 @@ void MultiRun::end_token() {
 }
 
 void MultiRun::end_message() {
-    std::string report = decode_ ? decode_(txtM_) : decode_message(session_, txtM_);
+    std::string report =
+        decode_ ? decode_(txtM_, MessageAt{messages_ + 1, message_line_}) : decode_message(session_, txtM_);
     txtM_.clear();
     ++messages_;
     sink_(std::move(report));

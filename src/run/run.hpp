@@ -37,6 +37,12 @@ struct SingleResult {
 };
 SingleResult decode_single(Session& session, std::string& box);
 
+// Where a message of a multi-message run stands in the text.
+struct MessageAt {
+    std::size_t index = 0;  // its number among the messages found, from 1
+    std::size_t line = 0;   // the line (ended by LF) of its first group, from 1
+};
+
 // Multi-message mode, streamed: text goes in by pieces of any size, and each message's
 // report goes to the sink as soon as the message has ended. Memory stays bounded by the
 // longest message, whatever the length of the text or of its tokens.
@@ -44,7 +50,7 @@ class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
     // Turns one message's digits into its report; decode_message by default.
-    using Decode = std::function<std::string(std::string_view message)>;
+    using Decode = std::function<std::string(std::string_view message, const MessageAt& at)>;
     MultiRun(Session& session, Sink sink, Decode decode = {})
         : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
 
@@ -64,6 +70,9 @@ private:
     bool token_long_ = false;
     std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;
+    std::size_t line_ = 1;          // line of the character being read
+    std::size_t token_line_ = 1;    // line where the current token began
+    std::size_t message_line_ = 1;  // line where the message being collected began
 };
 
 // Decodes a whole report text in multi-message mode into session.txtBuffer.

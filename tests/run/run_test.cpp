@@ -17,7 +17,7 @@ std::vector<std::string> messages_in(std::string_view text, std::size_t piece = 
     std::vector<std::string> found;
     MultiRun run(
         session, [](std::string&&) {},
-        [&found](std::string_view message) {
+        [&found](std::string_view message, const MessageAt&) {
             found.emplace_back(message);
             return std::string();
         });

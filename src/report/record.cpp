@@ -1,0 +1,273 @@
+#include "report/record.hpp"
+
+namespace tarn {
+
+namespace {
+
+constexpr std::string_view kMistakeEn = " MISTAKE: ";
+constexpr std::string_view kMistakeRu = " ОШИБКА: ";
+
+constexpr bool column_char(char c) {
+    return c == '0' || c == '1' || c == '.' || c == '*';
+}
+
+// The byte offset just after the first `n` characters of a UTF-8 text (its size when it
+// has fewer).
+std::size_t after_chars(std::string_view s, std::size_t n) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
+        if (seen == n) return i;
+        ++seen;
+    }
+    return s.size();
+}
+
+}  // namespace
+
+std::string_view trim_text(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string_view label_name(std::string_view label) {
+    // The leader cannot be told from a dot that ends an abbreviation ("ind."): every dot at
+    // the end goes.
+    std::string_view name = trim_text(label);
+    while (!name.empty() && name.back() == '.') name.remove_suffix(1);
+    return trim_text(name);
+}
+
+std::string_view mistake_prefix(std::string_view line) {
+    if (line.starts_with(kMistakeEn)) return kMistakeEn;
+    if (line.starts_with(kMistakeRu)) return kMistakeRu;
+    return {};
+}
+
+long column_value(std::string_view column) {
+    long value = 0;
+    bool bits = false;
+    for (char c : column) {
+        if (c == '*') return -1;
+        if (c == '0' || c == '1') {
+            value = value * 2 + (c == '1');
+            bits = true;
+        }
+    }
+    return bits ? value : -1;
+}
+
+bool parse_field_line(std::string_view line, FieldLine& out) {
+    if (line.size() < 3 || line[0] != ' ') return false;
+    std::size_t i = 1;
+    while (i < line.size() && i <= 8 && column_char(line[i])) ++i;
+    if (i == 1 || i + 1 >= line.size() || line[i] != ' ' || line[i + 1] == ' ') return false;
+    const std::string_view rest = line.substr(i + 1);
+    out = FieldLine{};
+    out.column = line.substr(1, i - 1);
+    out.raw = column_value(out.column);
+    // The label is 30 characters and a blank; a label of another width ends with its dot
+    // leader.
+    const std::size_t end = after_chars(rest, 30);
+    if (end < rest.size() && rest[end] == ' ') {
+        out.label = rest.substr(0, end);
+        out.text = rest.substr(end + 1);
+    } else if (const std::size_t leader = rest.find(".. "); leader != std::string_view::npos) {
+        out.label = rest.substr(0, leader + 2);
+        out.text = rest.substr(leader + 3);
+    } else {
+        out.label = rest;
+    }
+    return true;
+}
+
+void MessageRecord::clear() {
+    protocol = Protocol::None;
+    facts = FrameFacts{};
+    has_type = false;
+    type_code = 0;
+    type_name = {};
+    acronym = {};
+    frame_end = 0;
+    mistakes = 0;
+    items.clear();
+    text.clear();
+}
+
+void Recorder::clear() {
+    rec_.clear();
+    open_.clear();
+    in_frame_ = true;
+}
+
+const MessageRecord& Recorder::finish() {
+    while (!open_.empty()) close_element();
+    end_frame();
+    return rec_;
+}
+
+Span Recorder::keep(std::string_view s) {
+    const Span span{static_cast<std::uint32_t>(rec_.text.size()), static_cast<std::uint32_t>(s.size())};
+    rec_.text += s;
+    return span;
+}
+
+RecordItem& Recorder::add(RecordItem::Kind kind) {
+    RecordItem& item = rec_.items.emplace_back();
+    item.kind = kind;
+    return item;
+}
+
+RecordItem* Recorder::innermost() {
+    return open_.empty() ? nullptr : &rec_.items[open_.back()];
+}
+
+void Recorder::end_frame() {
+    if (!in_frame_) return;
+    in_frame_ = false;
+    rec_.frame_end = rec_.items.size();
+}
+
+void Recorder::open_element(const Element& e, bool implicit) {
+    end_frame();
+    const Span contents = keep(e.hex());
+    open_.push_back(static_cast<std::uint32_t>(rec_.items.size()));
+    RecordItem& item = add(RecordItem::Kind::Element);
+    item.code = e.id;
+    item.length = e.has_length ? static_cast<long>(e.length) : -1;
+    item.mandatory = e.mandatory;
+    item.implicit = implicit;
+    item.text = contents;
+}
+
+void Recorder::close_element() {
+    rec_.items[open_.back()].end = static_cast<std::uint32_t>(rec_.items.size());
+    open_.pop_back();
+}
+
+void Recorder::message(Protocol protocol, Lang lang) {
+    rec_.protocol = protocol;
+    rec_.lang = lang;
+}
+
+void Recorder::frame(const FrameFacts& facts) {
+    rec_.facts = facts;
+}
+
+void Recorder::message_type(unsigned code, std::string_view name, std::string_view acronym) {
+    rec_.has_type = true;
+    rec_.type_code = code;
+    rec_.type_name = keep(trim_text(name));
+    rec_.acronym = keep(trim_text(acronym));
+    end_frame();
+}
+
+void Recorder::enter(const Element& e) {
+    open_element(e, false);
+}
+
+void Recorder::leave() {
+    while (!open_.empty() && rec_.items[open_.back()].implicit) close_element();
+    if (!open_.empty()) close_element();
+}
+
+void Recorder::identification(const Element& e, std::string_view name, bool mandatory) {
+    // A second identification inside a named element (a decoder that writes the header of
+    // an element it carries) opens an element of its own.
+    const RecordItem* current = innermost();
+    if (current == nullptr || current->named) open_element(e, true);
+    const Span kept = keep(trim_text(name));
+    RecordItem& item = *innermost();
+    item.name = kept;
+    item.named = true;
+    item.mandatory = mandatory;
+}
+
+void Recorder::title(std::string_view name) {
+    RecordItem* current = innermost();
+    if (current != nullptr && !current->named) {
+        const Span kept = keep(trim_text(name));
+        current = innermost();
+        current->name = kept;
+        current->named = true;
+        return;
+    }
+    line(name);
+}
+
+void Recorder::length(const Element& e) {
+    RecordItem* current = innermost();
+    if (current != nullptr && current->length < 0 && e.has_length)
+        current->length = static_cast<long>(e.length);
+}
+
+void Recorder::field(const FieldLine& line) {
+    if (const std::string_view prefix = mistake_prefix(line.label); !prefix.empty()) {
+        add_mistake(label_name(line.label.substr(prefix.size())), &line);
+        return;
+    }
+    add_field(line);
+}
+
+void Recorder::mistake(std::string_view text) {
+    add_mistake(trim_text(text), nullptr);
+}
+
+void Recorder::line(std::string_view text) {
+    if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
+        add_mistake(trim_text(text.substr(prefix.size())), nullptr);
+        return;
+    }
+    FieldLine field_line;
+    if (parse_field_line(text, field_line)) {
+        add_field(field_line);
+        return;
+    }
+    const std::string_view shown = trim_text(text);
+    if (shown.empty()) return;
+    // An element whose decoder writes its title as a plain line is named by it.
+    if (RecordItem* current = innermost(); current != nullptr && !current->named) {
+        const Span kept = keep(shown);
+        current = innermost();
+        current->name = kept;
+        current->named = true;
+        return;
+    }
+    const Span kept = keep(shown);
+    add(RecordItem::Kind::Text).text = kept;
+}
+
+void Recorder::add_mistake(std::string_view text, const FieldLine* as_field) {
+    const Span kept = keep(text);
+    Span column, shown;
+    if (as_field != nullptr) {
+        column = keep(as_field->column);
+        shown = keep(trim_text(as_field->text));
+    }
+    RecordItem& item = add(RecordItem::Kind::Mistake);
+    item.text = kept;
+    if (as_field != nullptr) {
+        item.as_field = true;
+        item.column = column;
+        item.shown = shown;
+        item.raw = as_field->raw;
+    }
+    ++rec_.mistakes;
+}
+
+void Recorder::add_field(const FieldLine& line) {
+    const Span column = keep(line.column);
+    const Span name = keep(label_name(line.label));
+    // In the English report both labels are the same literal.
+    const Span name_en = line.label_en.data() == line.label.data() ? name : keep(label_name(line.label_en));
+    const Span text = keep(trim_text(line.text));
+    RecordItem& item = add(RecordItem::Kind::Field);
+    item.column = column;
+    item.name = name;
+    item.name_en = name_en;
+    item.raw = line.raw;
+    item.text = text;
+}
+
+}  // namespace tarn

@@ -1,0 +1,73 @@
+#include "run/structured.hpp"
+
+#include "report/report.hpp"
+
+namespace tarn {
+
+std::string Rendering::decode(Session& session, std::string_view message, std::string title, bool single,
+                              const MessageSource& at, std::string& out) {
+    Context ctx(session.settings.lang, single, std::move(title));
+    recorder_.clear();
+    ctx.attach(&recorder_);
+    ProtocolDispatch(ctx, message);
+    const MessageRecord& record = recorder_.finish();
+    if (record.protocol != Protocol::None) {
+        if (format_ == Format::Json) {
+            append_json(out, record, message, at);
+        } else if (format_ == Format::Summary) {
+            append_summary(out, record, ++rows_);
+        }
+    }
+    return ctx.take_screen();
+}
+
+bool Rendering::single(Session& session, std::string& box, std::string& out) {
+    box = std::string(trim_text(box));
+    const std::optional<std::string> message = single_message_digits(box);
+    if (!message) return false;
+    MessageSource at;
+    at.index = 1;
+    at.line = 1;
+    decode(session, *message, box, true, at, out);
+    return true;
+}
+
+MultiRun Rendering::multi(Session& session, const MessageSource& input, MultiRun::Sink sink) {
+    return MultiRun(session, std::move(sink),
+                    [this, &session, &input](std::string_view message, const MessageAt& at) {
+                        MessageSource source = input;
+                        source.index = at.index;
+                        source.line = at.line;
+                        std::string out;
+                        decode(session, message, FormatOutMessage(message), false, source, out);
+                        return out;
+                    });
+}
+
+bool Rendering::feed_report(Session& session, std::string_view text, long report, std::string& out) {
+    MessageSource source;
+    source.report = report;
+    const std::size_t out_size = out.size();
+    const std::size_t rows = rows_;
+    session.txtBuffer.clear();
+    MultiRun run(
+        session, [](std::string&&) {},
+        [this, &session, &source, &out](std::string_view message, const MessageAt& at) {
+            source.index = at.index;
+            source.line = at.line;
+            session.txtBuffer += decode(session, message, FormatOutMessage(message), false, source, out);
+            return std::string();
+        });
+    run.feed(text);
+    run.finish();
+    // Delivered or dropped as its text report would be (START_DECODING, OUTSET).
+    const bool deliver = session.txtBuffer.size() > 1 && OUTSET(session, {}).deliver;
+    session.txtBuffer.clear();
+    if (!deliver) {  // nothing of a dropped report is kept, nor counted
+        out.resize(out_size);
+        rows_ = rows;
+    }
+    return deliver;
+}
+
+}  // namespace tarn

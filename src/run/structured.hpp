@@ -1,0 +1,56 @@
+// Structured output of a run: every message decoded as for the text report, with a
+// recorder on its context, and each message a decoder recognised rendered as one JSON
+// line or one summary line. The text report of each message is still made (the feed's
+// filter reads it), so both renderings come from the same decoding.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "report/record.hpp"
+#include "report/render.hpp"
+#include "run/run.hpp"
+#include "run/session.hpp"
+
+namespace tarn {
+
+enum class Format { Text, Json, Summary };
+
+class Rendering {
+public:
+    explicit Rendering(Format format) : format_(format) {}
+
+    Format format() const { return format_; }
+    // The line that opens the output: the summary's column names; nothing for JSON.
+    std::string_view header() const {
+        return format_ == Format::Summary ? summary_header() : std::string_view{};
+    }
+    // Summary rows written so far: the rows are numbered across everything rendered.
+    std::size_t rows() const { return rows_; }
+
+    // Decodes one message (its digits, and the title its report shows), appends its
+    // rendering to `out` when a decoder recognised it, and returns its text report.
+    std::string decode(Session& session, std::string_view message, std::string title, bool single,
+                       const MessageSource& at, std::string& out);
+
+    // A typed message: false, with nothing rendered, when decode_single rejects it.
+    bool single(Session& session, std::string& box, std::string& out);
+
+    // A multi-message run over a text given in pieces; each message's rendering goes to
+    // `sink` as soon as the message has ended. `input` names the text (file, index and line
+    // are filled in per message) and must outlive the run.
+    MultiRun multi(Session& session, const MessageSource& input, MultiRun::Sink sink);
+
+    // One report received from the feed, decoded as a multi-message run: true, with the
+    // renderings in `out`, when its text report would be delivered (it has lines and the
+    // filter, when on, finds its text); false when it is dropped.
+    bool feed_report(Session& session, std::string_view text, long report, std::string& out);
+
+private:
+    Format format_;
+    Recorder recorder_;
+    std::size_t rows_ = 0;
+};
+
+}  // namespace tarn

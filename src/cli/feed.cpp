@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/structured.hpp"
 #include "feed/filter.hpp"
 #include "feed/framing.hpp"
 #include "feed/ini.hpp"
@@ -127,7 +128,10 @@ std::string heading_now() {
 
 class FeedDelivery {
 public:
-    explicit FeedDelivery(const FeedOptions& options) : output_(options.output) {
+    explicit FeedDelivery(const FeedOptions& options)
+        : output_(options.output),
+          rendering_(options.format),
+          file_header_(!appends_to_text(options.output)) {
         session_.settings.lang = options.lang;
         session_.settings.input = InputMode::Feed;
         feed::set_filter(session_.settings, options.filter);
@@ -136,6 +140,10 @@ public:
     // Decodes one received report and delivers it at once.
     void report(const std::string& raw) {
         std::string box = feed::received_text(raw);
+        if (rendering_.format() != Format::Text) {
+            structured(box);
+            return;
+        }
         const RunResult run = START_DECODING(session_, box, heading_now());
         if (!run.output.deliver) return;
         if (output_.screen) {
@@ -157,9 +165,37 @@ public:
     }
 
 private:
+    // The renderings of the report's messages, when its text report would be delivered;
+    // the summary's header goes before the first row, on the screen and in the file.
+    void structured(const std::string& box) {
+        std::string rendered;
+        if (!rendering_.feed_report(session_, box, ++reports_, rendered) || rendered.empty()) return;
+        OutputOptions once = output_;
+        once.keep = output_.keep || written_;
+        Outputs outputs(once);
+        std::string error = outputs.open();
+        if (!screen_started_) outputs.screen(rendering_.header());
+        screen_started_ = true;
+        if (file_header_) outputs.file(rendering_.header());
+        outputs.screen(rendered);
+        outputs.file(rendered);
+        std::fflush(stdout);
+        if (error.empty()) error = outputs.commit();
+        if (!error.empty()) {
+            say(error);
+        } else if (!output_.out_path.empty()) {
+            written_ = true;
+            file_header_ = false;
+        }
+    }
+
     Session session_;
     OutputOptions output_;
+    Rendering rendering_;
+    bool file_header_;  // the summary's header is still to be written to the file
+    bool screen_started_ = false;
     bool written_ = false;
+    long reports_ = 0;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "cli/feed.hpp"
 #include "cli/output.hpp"
+#include "cli/structured.hpp"
 #include "report/report.hpp"
 #include "run/run.hpp"
 
@@ -33,6 +34,10 @@ constexpr const char* kUsage =
     "                          arrives; reconnects every 9000 ms (TARN_FEED_RETRY_MS); Ctrl-C stops\n"
     "      --filter TEXT       with --feed: only reports that contain TEXT (case ignored)\n"
     "      --lang en|ru        report language (default: ru)\n"
+    "      --format text|json|summary\n"
+    "                          what is written: the report (default), one JSON object per\n"
+    "                          decoded message (JSON Lines, UTF-8), or one tab-separated\n"
+    "                          summary line per decoded message after a header line\n"
     "  -o, --output FILE       write the report to FILE too\n"
     "      --keep              append to the output file instead of replacing it\n"
     "      --no-screen         write nothing to standard output\n"
@@ -46,6 +51,7 @@ struct Options {
     std::string message;
     std::vector<std::string> inputs;  // files; "-" is standard input
     Lang lang = Lang::Russian;
+    tarn::Format format = tarn::Format::Text;
     tarn::cli::OutputOptions output;
     bool feed = false;
     std::string feed_address;
@@ -108,6 +114,11 @@ Options parse(int argc, char** argv) {
             } else {
                 usage_error("--lang takes en or ru, not \"" + v + "\"");
             }
+        } else if (arg == "--format") {
+            const std::string v = take(arg);
+            const std::optional<tarn::Format> format = tarn::cli::parse_format(v);
+            if (!format) usage_error("--format takes text, json or summary, not \"" + v + "\"");
+            opt.format = *format;
         } else if (arg == "-o" || arg == "--output") {
             opt.output.out_path = take(arg);
             if (opt.output.out_path.empty()) usage_error("the output file name is empty");
@@ -133,6 +144,8 @@ Options parse(int argc, char** argv) {
     if (opt.have_filter && !opt.feed) usage_error("--filter works with --feed only");
     if (opt.have_message && !opt.inputs.empty()) usage_error("give either a message or files, not both");
     if (!opt.feed && !opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
+    if (opt.format == tarn::Format::Json && opt.output.encoding != Encoding::Utf8)
+        usage_error("JSON is written in UTF-8 only");
     return opt;
 }
 
@@ -152,6 +165,19 @@ int decode_message(const Options& opt) {
     for (char c : opt.message) {
         if (c == '\n' && (box.empty() || box.back() != '\r')) box += '\r';
         box += c;
+    }
+    if (opt.format != tarn::Format::Text) {
+        tarn::cli::Outputs outputs(opt.output);
+        if (!tarn::single_message_digits(box)) {
+            std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
+            return 1;
+        }
+        if (std::string err = outputs.open(); !err.empty()) return fail(err);
+        tarn::cli::StructuredOutput structured(outputs, opt.format);
+        structured.typed(session, box);
+        if (!structured.started()) return 0;  // not decoded: the output file stays as it was
+        if (std::string err = outputs.commit(); !err.empty()) return fail(err);
+        return 0;
     }
     tarn::SingleResult result = tarn::decode_single(session, box);
     if (!result.valid) {
@@ -179,12 +205,14 @@ std::string heading_path(const std::string& input) {
 
 // Decodes one input as one multi-message run, streaming it in bounded memory.
 bool decode_input(const Options& opt, const std::string& input, std::istream& in, tarn::cli::Outputs& outputs,
-                  std::string& error) {
+                  tarn::cli::StructuredOutput& structured, std::string& error) {
     tarn::Session session;
     session.settings.lang = opt.lang;
     session.settings.input = tarn::InputMode::File;
     tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)));
-    tarn::MultiRun run(session, [&report](std::string&& lines) { report.add(lines); });
+    tarn::MultiRun run = opt.format != tarn::Format::Text
+                             ? structured.run(session, heading_path(input))
+                             : tarn::MultiRun(session, [&report](std::string&& lines) { report.add(lines); });
     std::vector<char> chunk(1 << 16);
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
@@ -210,15 +238,16 @@ int decode_inputs(const Options& opt) {
     }
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    tarn::cli::StructuredOutput structured(outputs, opt.format);
     for (const std::string& input : opt.inputs) {
         std::string error;
         bool ok = false;
         if (input == "-") {
-            ok = decode_input(opt, input, std::cin, outputs, error);
+            ok = decode_input(opt, input, std::cin, outputs, structured, error);
         } else {
             std::ifstream in(input, std::ios::binary);
             if (!in) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
-            ok = decode_input(opt, input, in, outputs, error);
+            ok = decode_input(opt, input, in, outputs, structured, error);
         }
         if (!ok) return fail(error);
     }
@@ -232,6 +261,7 @@ int decode_inputs(const Options& opt) {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const Options opt = parse(argc, argv);
-    if (opt.feed) return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output}, argv[0]);
+    if (opt.feed)
+        return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output, opt.format}, argv[0]);
     return opt.have_message ? decode_message(opt) : decode_inputs(opt);
 }

@@ -57,23 +57,23 @@ int SSF(Context& ctx, std::string_view m) {
 }
 
 // DPC: bits 14-13 from octet 3 bits 6-5, bits 12-9 from octet 3 bits 4-1, bits 8-1 octet 2.
-// Returns the point code shown.
+// Returns the point code shown, for a structured sink.
 long DPC(Context& ctx, std::string_view m) {
     std::string dpc(1, kHexDigits[digit(m, 5) % 4]);
     dpc += mid(m, 6, 1);
     dpc += mid(m, 3, 2);
     ctx.line(ctx.t(kDPC), dpc, " Hex");
-    return static_cast<long>(hex_number(dpc));
+    return ctx.structured() ? static_cast<long>(hex_number(dpc)) : -1;
 }
 
 // OPC: bits 2-1 in octet 3 bits 8-7, bits 10-3 in octet 4, bits 14-11 in octet 5 bits 4-1.
-// Returns the point code shown.
+// Returns the point code shown, for a structured sink.
 long OPC(Context& ctx, std::string_view m) {
     const unsigned d5 = digit(m, 5), d7 = digit(m, 7), d8 = digit(m, 8), d10 = digit(m, 10);
     const char opc[] = {kHexDigits[d10 / 4], kHexDigits[4 * (d10 % 4) + d7 / 4],
                         kHexDigits[4 * (d7 % 4) + d8 / 4], kHexDigits[4 * (d8 % 4) + d5 / 4], '\0'};
     ctx.line(ctx.t(kOPC), opc, " Hex");
-    return static_cast<long>(hex_number(opc));
+    return ctx.structured() ? static_cast<long>(hex_number(opc)) : -1;
 }
 
 // SLS: octet 5 bits 8-5.

@@ -30,24 +30,33 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     return bits8.substr(first, static_cast<std::size_t>(hi - lo + 1));
 }
 
+// Each builder writes its line as it always has, then, with a sink, tells it what the line
+// holds: the one branch a line costs without a sink.
+
 void Context::line(std::string_view text) {
     const std::size_t start = screen_.size();
     screen_ += text;
+    screen_ += kCrLf;
     if (sink_ != nullptr) [[unlikely]]
         tell_line(start);
-    screen_ += kCrLf;
+}
+
+std::string_view Context::ending(std::size_t size) const {
+    return std::string_view(screen_).substr(screen_.size() - kCrLf.size() - size, size);
 }
 
 void Context::tell_line(std::size_t start) {
-    sink_->line(std::string_view(screen_).substr(start));
+    sink_->line(std::string_view(screen_).substr(start, screen_.size() - kCrLf.size() - start));
 }
 
-void Context::tell_field(std::size_t column_at, std::size_t value_at, Text label, long raw) {
-    const std::string_view screen(screen_);
-    const std::string_view picked = t(label);
-    const std::size_t column_end = value_at - picked.size();
-    sink_->field(FieldLine{screen.substr(column_at, column_end - column_at), picked, label.en, raw,
-                           screen.substr(value_at)});
+void Context::tell_field(std::size_t column, Text label, std::size_t value, long raw) {
+    // The pieces as the report holds them; the English label as well, for the readers that
+    // pick fields by name in either language.
+    const std::size_t label_size = t(label).size();
+    const std::string_view line = ending(column + label_size + value);
+    const std::string_view shown = line.substr(column, label_size);
+    sink_->field(FieldLine{line.substr(0, column), shown, english() ? shown : label.en, raw,
+                           line.substr(column + label_size)});
 }
 
 void Context::message_title(Protocol protocol, Text heading) {
@@ -60,22 +69,26 @@ void Context::message_title(Protocol protocol, Text heading) {
 
 void Context::message_type(unsigned code, Text label, std::string_view name, std::string_view acronym) {
     field(bits8(code), 8, 1, label, name);
-    if (sink_ != nullptr) sink_->message_type(code, name, acronym);
+    if (sink_ != nullptr) sink_->message_type(code, ending(name.size()), acronym);
 }
 
 void Context::field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
     screen_ += ' ';
-    const std::size_t column_at = screen_.size();
     if (hi >= 1 && hi < 8) screen_.append(static_cast<std::size_t>(8 - hi), '.');
-    const std::string_view bits = bits_of(bits8, hi, lo);
-    screen_ += bits;
+    screen_ += bits_of(bits8, hi, lo);
     if (lo > 1 && lo <= 8) screen_.append(static_cast<std::size_t>(lo - 1), '.');
     screen_ += t(label);
-    const std::size_t value_at = screen_.size();
     screen_ += value;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(column_at, value_at, label, field_value(bits, hi - lo + 1));
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(bits8, hi, lo, label, value.size());
+}
+
+void Context::tell_field(std::string_view bits8, int hi, int lo, Text label, std::size_t value) {
+    const std::string_view bits = bits_of(bits8, hi, lo);
+    const std::size_t before = hi >= 1 && hi < 8 ? static_cast<std::size_t>(8 - hi) : 0;
+    const std::size_t after = lo > 1 && lo <= 8 ? static_cast<std::size_t>(lo - 1) : 0;
+    tell_field(before + bits.size() + after, label, value, field_value(bits, hi - lo + 1));
 }
 
 void Context::field(std::string_view bits8, const Field& f) {
@@ -90,30 +103,28 @@ void Context::fields(std::string_view bits8, std::span<const Field> table) {
 void Context::octets(Text label, std::string_view value) {
     screen_ += " ********";
     screen_ += t(label);
-    const std::size_t value_at = screen_.size();
     screen_ += value;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(value_at - t(label).size() - 8, value_at, label, -1);
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(8, label, value.size(), -1);
 }
 
 void Context::hex_line(Text label, std::string_view hex) {
     screen_ += " ********";
     screen_ += t(label);
-    const std::size_t value_at = screen_.size();
     screen_ += hex;
     screen_ += " Hex";
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(value_at - t(label).size() - 8, value_at, label, -1);
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        tell_field(8, label, hex.size() + 4, -1);
 }
 
 void Context::mistake(Text what) {
     screen_ += t(kMistake);
     screen_ += t(what);
-    if (sink_ != nullptr) [[unlikely]]
-        sink_->mistake(t(what));
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->mistake(ending(t(what).size()));
 }
 
 void Context::identification(const Element& e, Text name, bool mandatory) {
@@ -121,9 +132,9 @@ void Context::identification(const Element& e, Text name, bool mandatory) {
     screen_ += bits8(e.id);
     screen_ += t(mandatory ? kMandatory : kOptional);
     screen_ += t(name);
-    if (sink_ != nullptr) [[unlikely]]
-        sink_->identification(e, t(name), mandatory);
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->identification(e, ending(t(name).size()), mandatory);
 }
 
 void Context::header(const Element& e, Text name, bool mandatory) {
@@ -141,9 +152,9 @@ void Context::length_line(const Element& e) {
     screen_ += t(kLength);
     screen_.append(number, static_cast<std::size_t>(end - number));
     screen_ += " Dec";
+    screen_ += kCrLf;
     if (sink_ != nullptr) [[unlikely]]
         sink_->length(e);
-    screen_ += kCrLf;
 }
 
 bool Context::length_ok(const Element& e) {
@@ -160,9 +171,9 @@ bool Context::holds(const Element& e, std::size_t octets) {
 
 void Context::title_line(Text name) {
     screen_ += t(name);
-    if (sink_ != nullptr) [[unlikely]]
-        sink_->title(t(name));
     screen_ += kCrLf;
+    if (sink_ != nullptr) [[unlikely]]
+        sink_->title(ending(t(name).size()));
 }
 
 bool Context::open(const Element& e, Text name, Opening how, std::size_t min_octets) {

@@ -39,6 +39,12 @@ public:
     // mode, the hex dump of the message in multi-message mode.
     Context(Lang lang, bool single, std::string title)
         : lang_(lang), single_(single), title_(std::move(title)) {}
+    // The same, writing the report into `buffer` (emptied first): a run that decodes many
+    // messages keeps one buffer and its memory (take_screen gives it back).
+    Context(Lang lang, bool single, std::string title, std::string buffer)
+        : lang_(lang), single_(single), title_(std::move(title)), screen_(std::move(buffer)) {
+        screen_.clear();
+    }
 
     Lang lang() const { return lang_; }
     bool english() const { return lang_ == Lang::English; }
@@ -79,9 +85,9 @@ public:
         const std::size_t start = screen_.size();
         screen_ += first;
         (screen_.append(std::string_view(rest)), ...);
+        screen_ += kCrLf;
         if (sink_ != nullptr) [[unlikely]]
             tell_line(start);
-        screen_ += kCrLf;
     }
 
     // The two lines that open a message of `protocol`: an empty line, then `heading` and
@@ -138,10 +144,16 @@ public:
 private:
     // A title line: the element's name alone.
     void title_line(Text name);
-    // The sink's side of the builders: the line begun at `start` is complete but for CR LF.
+    // The sink's side of the builders, once the line and its CR LF are written: the line
+    // begun at `start`.
     void tell_line(std::size_t start);
-    // A field line: its bit column from `column_at` up to the label, its value from `value_at`.
-    void tell_field(std::size_t column_at, std::size_t value_at, Text label, long raw);
+    // The field line just written: a bit column of `column` bytes, the label, a value of
+    // `value` bytes.
+    void tell_field(std::size_t column, Text label, std::size_t value, long raw);
+    // The field line of bits hi..lo of `bits8` just written, with a value of `value` bytes.
+    void tell_field(std::string_view bits8, int hi, int lo, Text label, std::size_t value);
+    // The last `size` bytes of the report before the CR LF that ends it.
+    std::string_view ending(std::size_t size) const;
 
     Lang lang_;
     bool single_;

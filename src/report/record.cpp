@@ -1,5 +1,9 @@
 #include "report/record.hpp"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace tarn {
 
 namespace {
@@ -11,11 +15,37 @@ constexpr bool column_char(char c) {
     return c == '0' || c == '1' || c == '.' || c == '*';
 }
 
+// True when all eight bytes of `word` are 0, 1, dots or stars.
+constexpr bool bit_characters(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    auto zero_bytes = [](std::uint64_t x) { return (x - kOnes) & ~x & kHigh; };
+    // Bytes of one of the four values have their high bit set in exactly one of the masks.
+    const std::uint64_t digit = zero_bytes((word | kOnes) ^ (kOnes * '1'));
+    const std::uint64_t dot = zero_bytes(word ^ (kOnes * '.'));
+    const std::uint64_t star = zero_bytes(word ^ (kOnes * '*'));
+    return (digit | dot | star) == kHigh;
+}
+static_assert(bit_characters(0x2E2E30312E2E2E2EULL) && bit_characters(0x2A2A2A2A2A2A2A2AULL));
+static_assert(!bit_characters(0x2E2E30322E2E2E2EULL) && !bit_characters(0x222E2E2E2E2E2E2EULL));
+
 // The byte offset just after the first `n` characters of a UTF-8 text (its size when it
-// has fewer).
+// has fewer). Eight bytes at a time, each one that does not continue a character counting
+// one, while the whole word stays within the first `n` characters.
 std::size_t after_chars(std::string_view s, std::size_t n) {
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    std::size_t i = 0;
     std::size_t seen = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
+    while (i + 8 <= s.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, sizeof word);
+        const std::uint64_t marks = word & ~(word << 1) & kHigh;  // bytes 10xxxxxx
+        const std::size_t continuing = marks == 0 ? 0 : static_cast<std::size_t>(std::popcount(marks));
+        if (seen + 8 - continuing > n) break;
+        seen += 8 - continuing;
+        i += 8;
+    }
+    for (; i < s.size(); ++i) {
         if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
         if (seen == n) return i;
         ++seen;
@@ -26,20 +56,32 @@ std::size_t after_chars(std::string_view s, std::size_t n) {
 }  // namespace
 
 std::string_view trim_text(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && text[first] == ' ') ++first;
+    while (last > first && text[last - 1] == ' ') --last;
+    return text.substr(first, last - first);
 }
 
 std::string_view label_name(std::string_view label) {
     // The leader cannot be told from a dot that ends an abbreviation ("ind."): every dot at
-    // the end goes.
-    std::string_view name = trim_text(label);
-    while (!name.empty() && name.back() == '.') name.remove_suffix(1);
-    return trim_text(name);
+    // the end goes, and the blanks around it.
+    constexpr std::uint64_t kDots = 0x2E2E2E2E2E2E2E2EULL;
+    std::size_t first = 0;
+    std::size_t last = label.size();
+    while (first < last && label[first] == ' ') ++first;
+    if (last > first && label[last - 1] == ' ') --last;
+    for (std::uint64_t word; last >= first + 8; last -= 8) {  // the leader, eight dots at a time
+        std::memcpy(&word, label.data() + last - 8, sizeof word);
+        if (word != kDots) break;
+    }
+    while (last > first && (label[last - 1] == ' ' || label[last - 1] == '.')) --last;
+    return label.substr(first, last - first);
 }
 
 std::string_view mistake_prefix(std::string_view line) {
+    // " M" or the first byte of the Cyrillic О after the blank, before the whole prefix.
+    if (line.size() < 2 || (line[1] != 'M' && line[1] != kMistakeRu[1])) return {};
     if (line.starts_with(kMistakeEn)) return kMistakeEn;
     if (line.starts_with(kMistakeRu)) return kMistakeRu;
     return {};
@@ -73,16 +115,21 @@ bool parse_field_line(std::string_view line, FieldLine& out) {
     if (end < rest.size() && rest[end] == ' ') {
         out.label = rest.substr(0, end);
         out.text = rest.substr(end + 1);
-    } else if (const std::size_t leader = rest.find(".. "); leader != std::string_view::npos) {
-        out.label = rest.substr(0, leader + 2);
-        out.text = rest.substr(leader + 3);
     } else {
         out.label = rest;
+        for (std::size_t k = 1; k + 1 < rest.size(); ++k) {
+            if (rest[k] == '.' && rest[k - 1] == '.' && rest[k + 1] == ' ') {
+                out.label = rest.substr(0, k + 1);
+                out.text = rest.substr(k + 2);
+                break;
+            }
+        }
     }
     return true;
 }
 
 void MessageRecord::clear() {
+    report = {};
     protocol = Protocol::None;
     facts = FrameFacts{};
     has_type = false;
@@ -95,7 +142,8 @@ void MessageRecord::clear() {
     text.clear();
 }
 
-void Recorder::clear() {
+void Recorder::clear(const std::string* report) {
+    report_ = report;
     rec_.clear();
     open_.clear();
     in_frame_ = true;
@@ -104,11 +152,20 @@ void Recorder::clear() {
 const MessageRecord& Recorder::finish() {
     while (!open_.empty()) close_element();
     end_frame();
+    if (report_ != nullptr) rec_.report = *report_;
     return rec_;
 }
 
 Span Recorder::keep(std::string_view s) {
-    const Span span{static_cast<std::uint32_t>(rec_.text.size()), static_cast<std::uint32_t>(s.size())};
+    const auto size = static_cast<std::uint32_t>(s.size());
+    if (report_ != nullptr) {
+        // A piece of a line the report already holds: where it stands there.
+        const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(report_->data());
+        const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(s.data());
+        if (at >= base && at + s.size() <= base + report_->size())
+            return Span{static_cast<std::uint32_t>(at - base) | Span::kInReport, size};
+    }
+    const Span span{static_cast<std::uint32_t>(rec_.text.size()), size};
     rec_.text += s;
     return span;
 }
@@ -240,30 +297,41 @@ void Recorder::line(std::string_view text) {
 
 void Recorder::add_mistake(std::string_view text, const FieldLine* as_field) {
     const Span kept = keep(text);
-    Span column, shown;
-    if (as_field != nullptr) {
-        column = keep(as_field->column);
-        shown = keep(trim_text(as_field->text));
-    }
+    const Span shown = as_field != nullptr ? keep(trim_text(as_field->text)) : Span{};
     RecordItem& item = add(RecordItem::Kind::Mistake);
     item.text = kept;
     if (as_field != nullptr) {
         item.as_field = true;
-        item.column = column;
+        set_column(item, as_field->column);
         item.shown = shown;
         item.raw = as_field->raw;
     }
     ++rec_.mistakes;
 }
 
+void Recorder::set_column(RecordItem& item, std::string_view column) {
+    // A bit column holds 0, 1, dots and stars; anything else a decoder might hand over
+    // shows as "?", so the column never needs escaping.
+    const std::size_t size = column.size() < sizeof item.column ? column.size() : sizeof item.column;
+    item.column_size = static_cast<std::uint8_t>(size);
+    if (size == sizeof item.column) {
+        std::memcpy(item.column, column.data(), size);
+        std::uint64_t word;
+        std::memcpy(&word, column.data(), sizeof word);
+        if (bit_characters(word)) return;
+    }
+    for (std::size_t i = 0; i < size; ++i) item.column[i] = column_char(column[i]) ? column[i] : '?';
+}
+
 void Recorder::add_field(const FieldLine& line) {
-    const Span column = keep(line.column);
     const Span name = keep(label_name(line.label));
     // In the English report both labels are the same literal.
-    const Span name_en = line.label_en.data() == line.label.data() ? name : keep(label_name(line.label_en));
+    Span name_en = name;
+    if (line.label_en.data() != line.label.data())
+        name_en = english_names_ ? keep(label_name(line.label_en)) : Span{};
     const Span text = keep(trim_text(line.text));
     RecordItem& item = add(RecordItem::Kind::Field);
-    item.column = column;
+    set_column(item, line.column);
     item.name = name;
     item.name_en = name_en;
     item.raw = line.raw;

@@ -14,8 +14,9 @@
 
 namespace tarn {
 
-// A piece of the record's text.
+// A piece of the record's text, or of the message's text report (kInReport set in `at`).
 struct Span {
+    static constexpr std::uint32_t kInReport = 0x80000000U;
     std::uint32_t at = 0;
     std::uint32_t size = 0;
 };
@@ -36,10 +37,11 @@ struct RecordItem {
     unsigned code = 0;
     long length = -1;  // element: the length octet's value; -1 without one
     long raw = -1;     // field: the integer of its bits; -1 when it is not one
-    Span column;
+    std::uint8_t column_size = 0;
+    char column[8] = {};  // the bit column (fields, and MISTAKE lines laid out as fields)
     Span name;
-    Span name_en;
-    Span text;  // field: value text; mistake and text: the line's text; element: contents
+    Span name_en;  // the English name (the name itself in an English report; empty when not kept)
+    Span text;     // field: value text; mistake and text: the line's text; element: contents
     Span shown;
     std::uint32_t end = 0;  // element: index past its last item
 };
@@ -55,17 +57,28 @@ struct MessageRecord {
     std::size_t frame_end = 0;  // the top-level items before it are the frame's lines
     std::size_t mistakes = 0;   // MISTAKE lines, nested ones included
     std::vector<RecordItem> items;
-    std::string text;  // every Span points into it
+    std::string text;         // the texts not in the report (contents, English names)
+    std::string_view report;  // the message's text report, while it lasts
 
-    std::string_view str(Span s) const { return std::string_view(text).substr(s.at, s.size); }
+    std::string_view str(Span s) const {
+        if ((s.at & Span::kInReport) != 0) return report.substr(s.at & ~Span::kInReport, s.size);
+        return std::string_view(text).substr(s.at, s.size);
+    }
+    static std::string_view column_of(const RecordItem& item) { return {item.column, item.column_size}; }
     void clear();
 };
 
 // The sink that records one message at a time. clear() before each message, finish() after
-// it; the record's memory is reused from message to message.
+// it; the record's memory is reused from message to message. Given the text report the
+// context writes (Context::screen()), the record points into it instead of copying what
+// the lines show; the record is then good while that report lasts unchanged.
 class Recorder final : public LineSink {
 public:
-    void clear();
+    // `english_names`: keep the English name of every field also in a Russian report (the
+    // readers that pick fields by name need it; the JSON does not).
+    explicit Recorder(bool english_names = true) : english_names_(english_names) {}
+
+    void clear(const std::string* report = nullptr);
     const MessageRecord& finish();
     const MessageRecord& record() const { return rec_; }
 
@@ -90,8 +103,11 @@ private:
     void end_frame();
     void add_mistake(std::string_view text, const FieldLine* as_field);
     void add_field(const FieldLine& line);
+    static void set_column(RecordItem& item, std::string_view column);
 
     MessageRecord rec_;
+    const std::string* report_ = nullptr;
+    bool english_names_;
     std::vector<std::uint32_t> open_;  // open elements, innermost last
     bool in_frame_ = true;
 };

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/record.hpp"
 
@@ -20,9 +21,15 @@ struct MessageSource {
     std::size_t line = 0;   // the input line its first group stands on, from 1
 };
 
-// Appends the message's JSON object and "\n". `hex` is the message's hex digits.
-void append_json(std::string& out, const MessageRecord& record, std::string_view hex,
-                 const MessageSource& at);
+// Writes one JSON object per message.
+class JsonLines {
+public:
+    // Appends the message's JSON object and "\n". `hex` is the message's hex digits.
+    void append(std::string& out, const MessageRecord& record, std::string_view hex, const MessageSource& at);
+
+private:
+    std::vector<char> buffer_;  // room for one message's object, kept from message to message
+};
 
 // What the summary shows of a message beyond its frame, read from its fields: the address
 // signals of the called and calling party numbers, the cause value with its text.

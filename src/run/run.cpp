@@ -1,5 +1,7 @@
 #include "run/run.hpp"
 
+#include <cstring>
+
 #include "dss1/dss1.hpp"
 #include "isup/isup.hpp"
 #include "report/convert.hpp"
@@ -54,23 +56,41 @@ SingleResult decode_single(Session& session, std::string& box) {
 }
 
 void MultiRun::feed(std::string_view text) {
-    for (char c : text) {
+    const char* const end = text.data() + text.size();
+    chunk_ = text.data();
+    counted_ = text.data();
+    for (const char* p = text.data(); p != end; ++p) {
+        const char c = *p;
         if (is_separator(c)) {
-            end_token();
-            if (c == '\n') ++line_;
+            end_token(p);
         } else if (token_.size() < 17) {
-            if (token_.empty()) token_line_ = line_;
             token_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         } else {
             token_long_ = true;  // only its length matters now: it is no group
         }
     }
+    if (decode_) line_at(end);  // the lines of the rest of the piece, for the positions
+    chunk_ = counted_ = nullptr;
 }
 
-void MultiRun::end_token() {
+std::size_t MultiRun::line_at(const char* at) {
+    // Nothing of the piece before `counted_` is left to count; a token begun in an earlier
+    // piece holds no line end, so its line is the one the piece began on.
+    if (at == nullptr || at <= counted_) return line_;
+    for (const char* p = counted_;
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(at - p)))) != nullptr;
+         ++p)
+        ++line_;
+    counted_ = at;
+    return line_;
+}
+
+void MultiRun::end_token(const char* at) {
     if (token_.empty()) return;
     if (token_.size() == 16 && !token_long_ && is_hex(token_)) {
-        if (txtM_.empty()) message_line_ = token_line_;
+        // The group began 16 characters before the separator `at` (or in an earlier piece).
+        if (txtM_.empty() && decode_)
+            message_line_ = line_at(at != nullptr && at - chunk_ >= 16 ? at - 16 : chunk_);
         txtM_ += token_;  // one more group of the message being collected
     } else if (!txtM_.empty()) {
         end_message();  // any other token ends the message
@@ -88,7 +108,7 @@ void MultiRun::end_message() {
 }
 
 void MultiRun::finish() {
-    end_token();
+    end_token(nullptr);
     if (!txtM_.empty()) end_message();
 }
 

@@ -49,7 +49,8 @@ struct MessageAt {
 class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
-    // Turns one message's digits into its report; decode_message by default.
+    // Turns one message's digits into its report; decode_message by default. Only a run
+    // with its own Decode counts lines for the positions.
     using Decode = std::function<std::string(std::string_view message, const MessageAt& at)>;
     MultiRun(Session& session, Sink sink, Decode decode = {})
         : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
@@ -60,8 +61,11 @@ public:
     std::size_t messages() const { return messages_; }
 
 private:
-    void end_token();
+    // Ends the token; `at` is its separator in the piece being fed, null at the end.
+    void end_token(const char* at);
     void end_message();
+    // The line of `at` in the piece being fed, counting the line ends up to it.
+    std::size_t line_at(const char* at);
 
     Session& session_;
     Sink sink_;
@@ -70,9 +74,10 @@ private:
     bool token_long_ = false;
     std::string txtM_;  // message being collected: whole 16-digit groups
     std::size_t messages_ = 0;
-    std::size_t line_ = 1;          // line of the character being read
-    std::size_t token_line_ = 1;    // line where the current token began
-    std::size_t message_line_ = 1;  // line where the message being collected began
+    std::size_t line_ = 1;           // lines counted so far, from 1
+    const char* chunk_ = nullptr;    // the piece being fed
+    const char* counted_ = nullptr;  // its line ends are counted up to here
+    std::size_t message_line_ = 1;   // line where the message being collected began
 };
 
 // Decodes a whole report text in multi-message mode into session.txtBuffer.

@@ -4,21 +4,22 @@
 
 namespace tarn {
 
-std::string Rendering::decode(Session& session, std::string_view message, std::string title, bool single,
-                              const MessageSource& at, std::string& out) {
-    Context ctx(session.settings.lang, single, std::move(title));
-    recorder_.clear();
+void Rendering::decode(Session& session, std::string_view message, std::string title, bool single,
+                       const MessageSource& at, std::string& out, std::string* text) {
+    Context ctx(session.settings.lang, single, std::move(title), std::move(screen_));
+    recorder_.clear(&ctx.screen());
     ctx.attach(&recorder_);
     ProtocolDispatch(ctx, message);
     const MessageRecord& record = recorder_.finish();
     if (record.protocol != Protocol::None) {
         if (format_ == Format::Json) {
-            append_json(out, record, message, at);
+            json_.append(out, record, message, at);
         } else if (format_ == Format::Summary) {
             append_summary(out, record, ++rows_);
         }
     }
-    return ctx.take_screen();
+    if (text != nullptr) *text += ctx.screen();
+    screen_ = ctx.take_screen();
 }
 
 bool Rendering::single(Session& session, std::string& box, std::string& out) {
@@ -55,7 +56,7 @@ bool Rendering::feed_report(Session& session, std::string_view text, long report
         [this, &session, &source, &out](std::string_view message, const MessageAt& at) {
             source.index = at.index;
             source.line = at.line;
-            session.txtBuffer += decode(session, message, FormatOutMessage(message), false, source, out);
+            decode(session, message, FormatOutMessage(message), false, source, out, &session.txtBuffer);
             return std::string();
         });
     run.feed(text);

@@ -19,7 +19,7 @@ enum class Format { Text, Json, Summary };
 
 class Rendering {
 public:
-    explicit Rendering(Format format) : format_(format) {}
+    explicit Rendering(Format format) : format_(format), recorder_(format == Format::Summary) {}
 
     Format format() const { return format_; }
     // The line that opens the output: the summary's column names; nothing for JSON.
@@ -29,10 +29,10 @@ public:
     // Summary rows written so far: the rows are numbered across everything rendered.
     std::size_t rows() const { return rows_; }
 
-    // Decodes one message (its digits, and the title its report shows), appends its
-    // rendering to `out` when a decoder recognised it, and returns its text report.
-    std::string decode(Session& session, std::string_view message, std::string title, bool single,
-                       const MessageSource& at, std::string& out);
+    // Decodes one message (its digits, and the title its report shows) and appends its
+    // rendering to `out` when a decoder recognised it; its text report to `text` when given.
+    void decode(Session& session, std::string_view message, std::string title, bool single,
+                const MessageSource& at, std::string& out, std::string* text = nullptr);
 
     // A typed message: false, with nothing rendered, when decode_single rejects it.
     bool single(Session& session, std::string& box, std::string& out);
@@ -50,6 +50,8 @@ public:
 private:
     Format format_;
     Recorder recorder_;
+    JsonLines json_;
+    std::string screen_;  // the text report's buffer, kept from message to message
     std::size_t rows_ = 0;
 };
 

@@ -180,7 +180,7 @@ TEST(Record, RecorderHearsTheBuilders) {
             continue;
         }
         if (w.kind == K::Field) {
-            EXPECT_EQ(r.str(it.column), w.column);
+            EXPECT_EQ(MessageRecord::column_of(it), w.column);
             EXPECT_EQ(r.str(it.name), w.name);
             EXPECT_EQ(it.raw, w.raw);
         }
@@ -219,7 +219,7 @@ TEST(Record, MistakeLaidOutAsAField) {
     EXPECT_EQ(it.kind, RecordItem::Kind::Mistake);
     EXPECT_TRUE(it.as_field);
     EXPECT_EQ(r.str(it.text), "неправильная длина");
-    EXPECT_EQ(r.str(it.column), "....0011");
+    EXPECT_EQ(MessageRecord::column_of(it), "....0011");
     EXPECT_EQ(it.raw, 3);
     EXPECT_EQ(r.str(it.shown), "3");
     EXPECT_EQ(r.mistakes, 1u);

@@ -699,8 +699,8 @@ TEST(StructuredJson, EveryFieldLineOfTheTextReportHasItsField) {
         session, [](std::string&&) {},
         [&](std::string_view message, const MessageAt&) {
             std::string ignored;
-            again += rendering.decode(session, message, FormatOutMessage(message), false, MessageSource{},
-                                      ignored);
+            rendering.decode(session, message, FormatOutMessage(message), false, MessageSource{}, ignored,
+                             &again);
             return std::string();
         });
     recorded.feed(input);

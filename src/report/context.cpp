@@ -30,49 +30,75 @@ std::string_view bits_of(std::string_view bits8, int hi, int lo) {
     return bits8.substr(first, static_cast<std::size_t>(hi - lo + 1));
 }
 
-// Each builder writes its line as it always has, then, with a sink, tells it what the line
-// holds: the one branch a line costs without a sink.
+// Each builder writes its line as it always has when no sink is attached: the one branch a
+// line costs. With a sink, it writes the text when it is kept and tells the sink what the
+// line holds, as pieces of the report when there is one, else as the pieces themselves.
 
-void Context::line(std::string_view text) {
-    const std::size_t start = screen_.size();
-    screen_ += text;
-    screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_line(start);
+namespace {
+
+// The bit column of bits hi..lo: a dot for every bit left and right of the field.
+struct Column {
+    char text[8] = {};
+    std::size_t size = 0;
+    std::string_view view() const { return {text, size}; }
+};
+Column column_of(std::string_view bits, int hi, int lo) {
+    Column c;
+    auto put = [&c](char ch) {
+        if (c.size < sizeof c.text) c.text[c.size++] = ch;
+    };
+    if (hi >= 1 && hi < 8)
+        for (int k = 0; k < 8 - hi; ++k) put('.');
+    for (char ch : bits) put(ch);
+    if (lo > 1 && lo <= 8)
+        for (int k = 0; k < lo - 1; ++k) put('.');
+    return c;
 }
+
+}  // namespace
 
 std::string_view Context::ending(std::size_t size) const {
     return std::string_view(screen_).substr(screen_.size() - kCrLf.size() - size, size);
 }
 
-void Context::tell_line(std::size_t start) {
+void Context::line(std::string_view text) {
+    if (sink_ != nullptr) [[unlikely]] {
+        structured_line({text});
+        return;
+    }
+    screen_ += text;
+    screen_ += kCrLf;
+}
+
+void Context::structured_line(std::initializer_list<std::string_view> pieces) {
+    if (!text_) {
+        scratch_.clear();
+        for (std::string_view piece : pieces) scratch_ += piece;
+        sink_->line(scratch_);
+        return;
+    }
+    const std::size_t start = screen_.size();
+    for (std::string_view piece : pieces) screen_ += piece;
+    screen_ += kCrLf;
     sink_->line(std::string_view(screen_).substr(start, screen_.size() - kCrLf.size() - start));
 }
 
-void Context::tell_field(std::size_t column, Text label, std::size_t value, long raw) {
-    // The pieces as the report holds them; the English label as well, for the readers that
-    // pick fields by name in either language.
-    const std::size_t label_size = t(label).size();
-    const std::string_view line = ending(column + label_size + value);
-    const std::string_view shown = line.substr(column, label_size);
-    sink_->field(FieldLine{line.substr(0, column), shown, english() ? shown : label.en, raw,
-                           line.substr(column + label_size)});
-}
-
 void Context::message_title(Protocol protocol, Text heading) {
-    screen_ += kCrLf;
-    screen_ += t(heading);
-    screen_ += title_;
-    screen_ += kCrLf;
+    if (text_) {
+        screen_ += kCrLf;
+        screen_ += t(heading);
+        screen_ += title_;
+        screen_ += kCrLf;
+    }
     if (sink_ != nullptr) sink_->message(protocol, lang_);
 }
 
 void Context::message_type(unsigned code, Text label, std::string_view name, std::string_view acronym) {
     field(bits8(code), 8, 1, label, name);
-    if (sink_ != nullptr) sink_->message_type(code, ending(name.size()), acronym);
+    if (sink_ != nullptr) sink_->message_type(code, text_ ? ending(name.size()) : name, acronym);
 }
 
-void Context::field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
+void Context::put_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
     screen_ += ' ';
     if (hi >= 1 && hi < 8) screen_.append(static_cast<std::size_t>(8 - hi), '.');
     screen_ += bits_of(bits8, hi, lo);
@@ -80,15 +106,32 @@ void Context::field(std::string_view bits8, int hi, int lo, Text label, std::str
     screen_ += t(label);
     screen_ += value;
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(bits8, hi, lo, label, value.size());
 }
 
-void Context::tell_field(std::string_view bits8, int hi, int lo, Text label, std::size_t value) {
+void Context::field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
+    if (sink_ != nullptr) [[unlikely]] {
+        structured_field(bits8, hi, lo, label, value);
+        return;
+    }
+    put_field(bits8, hi, lo, label, value);
+}
+
+void Context::structured_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
     const std::string_view bits = bits_of(bits8, hi, lo);
-    const std::size_t before = hi >= 1 && hi < 8 ? static_cast<std::size_t>(8 - hi) : 0;
-    const std::size_t after = lo > 1 && lo <= 8 ? static_cast<std::size_t>(lo - 1) : 0;
-    tell_field(before + bits.size() + after, label, value, field_value(bits, hi - lo + 1));
+    const long raw = field_value(bits, hi - lo + 1);
+    const Column column = column_of(bits, hi, lo);
+    const std::string_view picked = t(label);
+    if (!text_) {
+        sink_->field(FieldLine{column.view(), picked, label.en, raw, value});
+        return;
+    }
+    // The pieces as the report holds them; the English label as well, for the readers that
+    // pick fields by name in either language.
+    put_field(bits8, hi, lo, label, value);
+    const std::string_view line = ending(column.size + picked.size() + value.size());
+    const std::string_view shown = line.substr(column.size, picked.size());
+    sink_->field(FieldLine{line.substr(0, column.size), shown, english() ? shown : label.en, raw,
+                           line.substr(column.size + picked.size())});
 }
 
 void Context::field(std::string_view bits8, const Field& f) {
@@ -101,50 +144,96 @@ void Context::fields(std::string_view bits8, std::span<const Field> table) {
 }
 
 void Context::octets(Text label, std::string_view value) {
+    if (sink_ != nullptr) [[unlikely]] {
+        structured_octets(label, value, false);
+        return;
+    }
     screen_ += " ********";
     screen_ += t(label);
     screen_ += value;
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(8, label, value.size(), -1);
 }
 
 void Context::hex_line(Text label, std::string_view hex) {
+    if (sink_ != nullptr) [[unlikely]] {
+        structured_octets(label, hex, true);
+        return;
+    }
     screen_ += " ********";
     screen_ += t(label);
     screen_ += hex;
     screen_ += " Hex";
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        tell_field(8, label, hex.size() + 4, -1);
 }
 
-void Context::mistake(Text what) {
+void Context::structured_octets(Text label, std::string_view value, bool hex) {
+    const std::string_view picked = t(label);
+    const std::string_view stars = "********";
+    if (!text_) {
+        std::string_view text = value;
+        if (hex) {
+            scratch_.assign(value);
+            scratch_ += " Hex";
+            text = scratch_;
+        }
+        sink_->field(FieldLine{stars, picked, label.en, -1, text});
+        return;
+    }
+    screen_ += ' ';
+    screen_ += stars;
+    screen_ += picked;
+    screen_ += value;
+    if (hex) screen_ += " Hex";
+    screen_ += kCrLf;
+    const std::size_t value_size = value.size() + (hex ? 4 : 0);
+    const std::string_view line = ending(stars.size() + picked.size() + value_size);
+    const std::string_view shown = line.substr(stars.size(), picked.size());
+    sink_->field(FieldLine{line.substr(0, stars.size()), shown, english() ? shown : label.en, -1,
+                           line.substr(stars.size() + picked.size())});
+}
+
+void Context::put_mistake(Text what) {
     screen_ += t(kMistake);
     screen_ += t(what);
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        sink_->mistake(ending(t(what).size()));
 }
 
-void Context::identification(const Element& e, Text name, bool mandatory) {
+void Context::mistake(Text what) {
+    if (sink_ != nullptr) [[unlikely]] {
+        if (text_) put_mistake(what);
+        sink_->mistake(text_ ? ending(t(what).size()) : t(what));
+        return;
+    }
+    put_mistake(what);
+}
+
+void Context::put_identification(const Element& e, Text name, bool mandatory) {
     screen_ += ' ';
     screen_ += bits8(e.id);
     screen_ += t(mandatory ? kMandatory : kOptional);
     screen_ += t(name);
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
-        sink_->identification(e, ending(t(name).size()), mandatory);
+}
+
+void Context::identification(const Element& e, Text name, bool mandatory) {
+    if (sink_ != nullptr) [[unlikely]] {
+        if (text_) put_identification(e, name, mandatory);
+        sink_->identification(e, text_ ? ending(t(name).size()) : t(name), mandatory);
+        return;
+    }
+    put_identification(e, name, mandatory);
 }
 
 void Context::header(const Element& e, Text name, bool mandatory) {
     identification(e, name, mandatory);
-    screen_ += t(name);  // the title line: the sink has the name from the identification
-    screen_ += kCrLf;
+    if (text_) {  // the title line: a sink has the name from the identification
+        screen_ += t(name);
+        screen_ += kCrLf;
+    }
     length_line(e);
 }
 
-void Context::length_line(const Element& e) {
+void Context::put_length(const Element& e) {
     char number[4];
     const auto end = std::to_chars(number, number + sizeof number, e.length).ptr;
     screen_ += ' ';
@@ -153,8 +242,15 @@ void Context::length_line(const Element& e) {
     screen_.append(number, static_cast<std::size_t>(end - number));
     screen_ += " Dec";
     screen_ += kCrLf;
-    if (sink_ != nullptr) [[unlikely]]
+}
+
+void Context::length_line(const Element& e) {
+    if (sink_ != nullptr) [[unlikely]] {
+        if (text_) put_length(e);
         sink_->length(e);
+        return;
+    }
+    put_length(e);
 }
 
 bool Context::length_ok(const Element& e) {
@@ -170,10 +266,12 @@ bool Context::holds(const Element& e, std::size_t octets) {
 }
 
 void Context::title_line(Text name) {
-    screen_ += t(name);
-    screen_ += kCrLf;
+    if (text_) {
+        screen_ += t(name);
+        screen_ += kCrLf;
+    }
     if (sink_ != nullptr) [[unlikely]]
-        sink_->title(ending(t(name).size()));
+        sink_->title(text_ ? ending(t(name).size()) : t(name));  // without a sink, text_ holds
 }
 
 bool Context::open(const Element& e, Text name, Opening how, std::size_t min_octets) {

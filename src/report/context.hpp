@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,8 +59,12 @@ public:
 
     // --- the structured sink ---
     // With a sink attached, every line builder also tells it what the line holds; the text
-    // report stays the same. Null detaches it.
-    void attach(LineSink* sink) { sink_ = sink; }
+    // report stays the same, or, without `text`, is not written at all (a run that wants the
+    // structured rendering alone). Null detaches it.
+    void attach(LineSink* sink, bool text = true) {
+        sink_ = sink;
+        text_ = text || sink == nullptr;
+    }
     LineSink* sink() const { return sink_; }
     bool structured() const { return sink_ != nullptr; }
     // Hands `e` to `decoder`; a sink hears which lines belong to the element.
@@ -82,12 +87,13 @@ public:
     void line(std::string_view text);
     template <typename... Pieces>
     void line(std::string_view first, Pieces... rest) {
-        const std::size_t start = screen_.size();
+        if (sink_ != nullptr) [[unlikely]] {
+            structured_line({first, std::string_view(rest)...});
+            return;
+        }
         screen_ += first;
         (screen_.append(std::string_view(rest)), ...);
         screen_ += kCrLf;
-        if (sink_ != nullptr) [[unlikely]]
-            tell_line(start);
     }
 
     // The two lines that open a message of `protocol`: an empty line, then `heading` and
@@ -144,14 +150,19 @@ public:
 private:
     // A title line: the element's name alone.
     void title_line(Text name);
-    // The sink's side of the builders, once the line and its CR LF are written: the line
-    // begun at `start`.
-    void tell_line(std::size_t start);
-    // The field line just written: a bit column of `column` bytes, the label, a value of
-    // `value` bytes.
-    void tell_field(std::size_t column, Text label, std::size_t value, long raw);
-    // The field line of bits hi..lo of `bits8` just written, with a value of `value` bytes.
-    void tell_field(std::string_view bits8, int hi, int lo, Text label, std::size_t value);
+
+    // --- the text of each line ---
+    void put_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value);
+    void put_identification(const Element& e, Text name, bool mandatory);
+    void put_mistake(Text what);
+    void put_length(const Element& e);
+
+    // --- the same with a sink: the text when it is kept, then what the line holds ---
+    void structured_line(std::initializer_list<std::string_view> pieces);
+    void structured_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value);
+    // A whole-octet line: " ********", the label, the value made of `value` (and " Hex").
+    void structured_octets(Text label, std::string_view value, bool hex);
+    void structured_text_line(std::string_view text, bool title);
     // The last `size` bytes of the report before the CR LF that ends it.
     std::string_view ending(std::size_t size) const;
 
@@ -160,6 +171,8 @@ private:
     std::string title_;
     std::string screen_;
     LineSink* sink_ = nullptr;
+    bool text_ = true;     // the text report is written
+    std::string scratch_;  // a line made of pieces, for a sink when the text is not written
 };
 
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.

@@ -326,9 +326,7 @@ void Recorder::set_column(RecordItem& item, std::string_view column) {
 void Recorder::add_field(const FieldLine& line) {
     const Span name = keep(label_name(line.label));
     // In the English report both labels are the same literal.
-    Span name_en = name;
-    if (line.label_en.data() != line.label.data())
-        name_en = english_names_ ? keep(label_name(line.label_en)) : Span{};
+    const Span name_en = line.label_en.data() == line.label.data() ? name : keep(label_name(line.label_en));
     const Span text = keep(trim_text(line.text));
     RecordItem& item = add(RecordItem::Kind::Field);
     set_column(item, line.column);

@@ -1,7 +1,8 @@
 // A decoded message as data, recorded from the line builders through the structured sink:
 // the frame's facts and lines, then the elements or parameters in order with their
 // fields, MISTAKE lines and other lines, nested where a walk runs inside an element (the
-// DSS1 elements of an ISUP Access transport). The JSON and summary renderings read it.
+// DSS1 elements of an ISUP Access transport). The summary reads it; and the ways of
+// reading report lines back into their parts, which the JSON Lines sink shares.
 #pragma once
 
 #include <cstddef>
@@ -40,7 +41,7 @@ struct RecordItem {
     std::uint8_t column_size = 0;
     char column[8] = {};  // the bit column (fields, and MISTAKE lines laid out as fields)
     Span name;
-    Span name_en;  // the English name (the name itself in an English report; empty when not kept)
+    Span name_en;  // the English name (the name itself in an English report)
     Span text;     // field: value text; mistake and text: the line's text; element: contents
     Span shown;
     std::uint32_t end = 0;  // element: index past its last item
@@ -74,10 +75,6 @@ struct MessageRecord {
 // the lines show; the record is then good while that report lasts unchanged.
 class Recorder final : public LineSink {
 public:
-    // `english_names`: keep the English name of every field also in a Russian report (the
-    // readers that pick fields by name need it; the JSON does not).
-    explicit Recorder(bool english_names = true) : english_names_(english_names) {}
-
     void clear(const std::string* report = nullptr);
     const MessageRecord& finish();
     const MessageRecord& record() const { return rec_; }
@@ -107,7 +104,6 @@ private:
 
     MessageRecord rec_;
     const std::string* report_ = nullptr;
-    bool english_names_;
     std::vector<std::uint32_t> open_;  // open elements, innermost last
     bool in_frame_ = true;
 };

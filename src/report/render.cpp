@@ -1,5 +1,6 @@
 #include "report/render.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -38,9 +39,11 @@ static_assert(special_bytes(0xD0BED0BED0BED0BEULL) == 0);  // Cyrillic in UTF-8
 static_assert(special_bytes(0x4142434445464722ULL) != 0 && special_bytes(0x5C42434445464748ULL) != 0);
 static_assert(special_bytes(0x414243440A464748ULL) != 0 && special_bytes(0x4142434445464700ULL) != 0);
 
-// Writes JSON into a buffer that is known to be large enough (bound() bytes for the
-// message), so that no piece is checked for room.
-class Writer {
+}  // namespace
+
+// Writes JSON into a buffer known to have room for the item (kItem bytes and six for every
+// byte of its texts), so that no piece is checked for room.
+class JsonLines::Writer {
 public:
     explicit Writer(char* at) : p_(at) {}
     char* end() const { return p_; }
@@ -167,111 +170,16 @@ private:
     char* p_;
 };
 
-// Room for the message's JSON: six bytes for every byte of the texts it shows (an escaped
-// control character), and the names and numbers of the message and of every item.
-std::size_t bound(const MessageRecord& r, std::string_view hex, const MessageSource& at) {
-    constexpr std::size_t kMessage = 640;  // members of the message, its input and frame
-    constexpr std::size_t kItem = 160;     // members of an item, its bit column and numbers
-    std::size_t room = kMessage + 6 * (hex.size() + at.file.size() + r.type_name.size + r.acronym.size) +
-                       kItem * r.items.size();
-    for (const RecordItem& it : r.items) room += 6 * (it.name.size + it.text.size + it.shown.size);
-    return room;
-}
-
-class JsonWriter {
-public:
-    JsonWriter(Writer& out, const MessageRecord& r) : out_(out), r_(r) {}
-
-    // The items from `first` to `last` (top-level ones of the range), as a JSON array.
-    void items(std::size_t first, std::size_t last, int depth) {
-        out_.lit("[");
-        for (std::size_t i = first; i < last;) {
-            if (i != first) out_.lit(",");
-            i = item(i, depth);
-        }
-        out_.lit("]");
-    }
-
-private:
-    void str(Span s) { out_.escaped(r_.str(s)); }
-
-    // Writes item `i` and returns the index of the next item at the same depth.
-    std::size_t item(std::size_t i, int depth) {
-        const RecordItem& it = r_.items[i];
-        switch (it.kind) {
-            case Kind::Field:
-                out_.lit("{\"kind\":\"field\",\"bits\":\"");
-                out_.raw(MessageRecord::column_of(it));  // bit characters only (set_column)
-                out_.lit("\",\"name\":\"");
-                str(it.name);
-                out_.lit("\",\"value\":");
-                out_.optional(it.raw);
-                out_.lit(",\"text\":\"");
-                str(it.text);
-                out_.lit("\"}");
-                return i + 1;
-            case Kind::Mistake:
-                out_.lit("{\"kind\":\"mistake\",\"text\":\"");
-                str(it.text);
-                if (it.as_field) {
-                    out_.lit("\",\"bits\":\"");
-                    out_.raw(MessageRecord::column_of(it));  // bit characters only (set_column)
-                    out_.lit("\",\"value\":");
-                    out_.optional(it.raw);
-                    out_.lit(",\"shown\":\"");
-                    str(it.shown);
-                }
-                out_.lit("\"}");
-                return i + 1;
-            case Kind::Text:
-                out_.lit("{\"kind\":\"text\",\"text\":\"");
-                str(it.text);
-                out_.lit("\"}");
-                return i + 1;
-            case Kind::Element:
-                break;
-        }
-        // ISUP parameters at the top; the DSS1 elements an ISUP parameter carries inside it.
-        if (depth == 0 && r_.protocol == Protocol::Isup) {
-            out_.lit("{\"kind\":\"parameter\",\"code\":");
-        } else {
-            out_.lit("{\"kind\":\"element\",\"code\":");
-        }
-        out_.number(static_cast<long>(it.code));
-        if (it.named) {
-            out_.lit(",\"name\":\"");
-            str(it.name);
-            out_.lit("\"");
-        } else {
-            out_.lit(",\"name\":null");
-        }
-        if (it.mandatory) {
-            out_.lit(",\"mandatory\":true,\"length\":");
-        } else {
-            out_.lit(",\"mandatory\":false,\"length\":");
-        }
-        out_.optional(it.length);
-        out_.lit(",\"contents\":\"");
-        str(it.text);
-        out_.lit("\",\"fields\":");
-        const std::size_t end = it.end > i ? it.end : i + 1;
-        items(i + 1, end, depth + 1);
-        out_.lit("}");
-        return end;
-    }
-
-    Writer& out_;
-    const MessageRecord& r_;
-};
+namespace {
 
 std::string_view protocol_name(Protocol p) {
     return p == Protocol::Isup ? "isup" : p == Protocol::Dss1 ? "dss1" : "";
 }
 
 // The recommendation the report follows: for ISUP the language picks it.
-std::string_view reading(const MessageRecord& r) {
-    if (r.protocol == Protocol::Dss1) return "ets300102";
-    return r.lang == Lang::English ? "q767" : "isup-r";
+std::string_view reading(Protocol protocol, Lang lang) {
+    if (protocol == Protocol::Dss1) return "ets300102";
+    return lang == Lang::English ? "q767" : "isup-r";
 }
 
 // The first top-level element with identifier `code`, or the items' size.
@@ -310,7 +218,7 @@ constexpr SummaryCodes kIsupCodes{0x04, 0x0A, 0x12};  // Q.763 3.9, 3.10, 3.12
 constexpr SummaryCodes kDss1Codes{0x70, 0x6C, 0x08};  // ETS 300 102-1 4.5.8, 4.5.6, 4.5.5
 
 void put_int(std::string& out, long value) {
-    char digits[Writer::kNumber];
+    char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, static_cast<std::size_t>(end - digits));
 }
@@ -326,11 +234,271 @@ void put_cell_number(std::string& out, long value) {
 
 }  // namespace
 
-void JsonLines::append(std::string& out, const MessageRecord& r, std::string_view hex,
-                       const MessageSource& at) {
-    const std::size_t room = bound(r, hex, at);
-    if (buffer_.size() < room) buffer_.resize(room);
-    Writer w(buffer_.data());
+// --- JSON Lines ---
+
+char* JsonLines::Buffer::room(std::size_t n) {
+    if (used + n > data.size()) data.resize(std::max(2 * data.size(), used + n + 4096));
+    return data.data() + used;
+}
+
+JsonLines::Buffer& JsonLines::target() {
+    return in_frame_ && open_.empty() ? frame_ : body_;
+}
+
+Span JsonLines::keep(std::string_view s) {
+    if (report_ != nullptr) {
+        const std::uintptr_t base = reinterpret_cast<std::uintptr_t>(report_->data());
+        const std::uintptr_t at = reinterpret_cast<std::uintptr_t>(s.data());
+        if (at >= base && at + s.size() <= base + report_->size())
+            return Span{static_cast<std::uint32_t>(at - base) | Span::kInReport,
+                        static_cast<std::uint32_t>(s.size())};
+    }
+    const Span span{static_cast<std::uint32_t>(pending_.size()), static_cast<std::uint32_t>(s.size())};
+    pending_ += s;
+    return span;
+}
+
+std::string_view JsonLines::str(Span s) const {
+    if ((s.at & Span::kInReport) != 0)
+        return std::string_view(*report_).substr(s.at & ~Span::kInReport, s.size);
+    return std::string_view(pending_).substr(s.at, s.size);
+}
+
+void JsonLines::begin(const std::string* report) {
+    report_ = report;
+    protocol_ = Protocol::None;
+    facts_ = FrameFacts{};
+    has_type_ = false;
+    type_name_ = {};
+    acronym_.clear();
+    in_frame_ = true;
+    frame_.used = 0;
+    body_.used = 0;
+    frame_first_ = body_first_ = true;
+    open_.clear();
+    pending_.clear();
+    mistakes_ = 0;
+}
+
+// Writes the opening of the element `o` (all but its fields and their end) when it has not
+// been written, and that of the elements around it first.
+void JsonLines::open_written(std::size_t index) {
+    Open& o = open_[index];
+    if (o.written) return;
+    if (index > 0) {
+        open_written(index - 1);
+        separate(open_[index - 1].first);
+    } else {
+        separate(body_first_);
+    }
+    Buffer& b = body_;
+    const std::string_view name = str(o.name);
+    const std::string_view contents = str(o.contents);
+    Writer w(b.room(kItem + 6 * (name.size() + contents.size())));
+    // ISUP parameters at the top; the DSS1 elements an ISUP parameter carries inside it.
+    if (index == 0 && protocol_ == Protocol::Isup) {
+        w.lit("{\"kind\":\"parameter\",\"code\":");
+    } else {
+        w.lit("{\"kind\":\"element\",\"code\":");
+    }
+    w.number(static_cast<long>(o.code));
+    if (o.named) {
+        w.lit(",\"name\":\"");
+        w.escaped(name);
+        w.lit("\"");
+    } else {
+        w.lit(",\"name\":null");
+    }
+    if (o.mandatory) {
+        w.lit(",\"mandatory\":true,\"length\":");
+    } else {
+        w.lit(",\"mandatory\":false,\"length\":");
+    }
+    w.optional(o.length);
+    w.lit(",\"contents\":\"");
+    w.escaped(contents);
+    w.lit("\",\"fields\":[");
+    b.used = static_cast<std::size_t>(w.end() - b.data.data());
+    o.written = true;
+}
+
+void JsonLines::separate(bool& first) {
+    if (!first) {
+        Buffer& b = target();
+        *b.room(1) = ',';
+        ++b.used;
+    }
+    first = false;
+}
+
+// Room in the list the next item goes to, after its comma: the fields of the innermost
+// element, or the frame's or the message's list.
+JsonLines::Writer JsonLines::item(std::size_t size) {
+    if (!open_.empty()) {
+        open_written(open_.size() - 1);
+        separate(open_.back().first);
+    } else {
+        separate(in_frame_ ? frame_first_ : body_first_);
+    }
+    return Writer(target().room(kItem + 6 * size));
+}
+
+void JsonLines::done(const Writer& w) {
+    Buffer& b = target();
+    b.used = static_cast<std::size_t>(w.end() - b.data.data());
+}
+
+void JsonLines::message(Protocol protocol, Lang lang) {
+    protocol_ = protocol;
+    lang_ = lang;
+}
+
+void JsonLines::frame(const FrameFacts& facts) {
+    facts_ = facts;
+}
+
+void JsonLines::message_type(unsigned code, std::string_view name, std::string_view acronym) {
+    has_type_ = true;
+    type_code_ = code;
+    type_name_ = keep(trim_text(name));
+    acronym_.assign(trim_text(acronym));
+    in_frame_ = false;
+}
+
+void JsonLines::enter(const Element& e) {
+    push(e, false);
+}
+
+void JsonLines::push(const Element& e, bool implicit) {
+    if (!open_.empty()) open_written(open_.size() - 1);  // the outer element is written first
+    in_frame_ = false;
+    Open o;
+    o.code = e.id;
+    o.length = e.has_length ? static_cast<long>(e.length) : -1;
+    o.mandatory = e.mandatory;
+    o.implicit = implicit;
+    o.contents = keep(e.hex());
+    open_.push_back(o);
+}
+
+void JsonLines::close() {
+    open_written(open_.size() - 1);
+    Buffer& b = body_;
+    *b.room(2) = ']';
+    b.data[b.used + 1] = '}';
+    b.used += 2;
+    open_.pop_back();
+}
+
+void JsonLines::leave() {
+    while (!open_.empty() && open_.back().implicit) close();
+    if (!open_.empty()) close();
+}
+
+// The innermost element while its name can still be given.
+JsonLines::Open* JsonLines::nameable() {
+    return open_.empty() || open_.back().named || open_.back().written ? nullptr : &open_.back();
+}
+
+void JsonLines::identification(const Element& e, std::string_view name, bool mandatory) {
+    // A second identification inside a named element (a decoder that writes the header of
+    // an element it carries) opens an element of its own.
+    if (nameable() == nullptr) push(e, true);
+    Open& o = open_.back();
+    o.name = keep(trim_text(name));
+    o.named = true;
+    o.mandatory = mandatory;
+}
+
+void JsonLines::title(std::string_view name) {
+    if (Open* o = nameable()) {
+        o->name = keep(trim_text(name));
+        o->named = true;
+        return;
+    }
+    line(name);
+}
+
+void JsonLines::length(const Element& e) {
+    if (!open_.empty() && !open_.back().written && open_.back().length < 0 && e.has_length)
+        open_.back().length = static_cast<long>(e.length);
+}
+
+void JsonLines::field(const FieldLine& line) {
+    if (const std::string_view prefix = mistake_prefix(line.label); !prefix.empty()) {
+        write_mistake(label_name(line.label.substr(prefix.size())), &line);
+        return;
+    }
+    const std::string_view name = label_name(line.label);
+    const std::string_view text = trim_text(line.text);
+    Writer w = item(name.size() + text.size() + line.column.size());
+    w.lit("{\"kind\":\"field\",\"bits\":\"");
+    w.escaped(line.column);
+    w.lit("\",\"name\":\"");
+    w.escaped(name);
+    w.lit("\",\"value\":");
+    w.optional(line.raw);
+    w.lit(",\"text\":\"");
+    w.escaped(text);
+    w.lit("\"}");
+    done(w);
+}
+
+void JsonLines::mistake(std::string_view text) {
+    write_mistake(trim_text(text), nullptr);
+}
+
+void JsonLines::write_mistake(std::string_view text, const FieldLine* as_field) {
+    const std::string_view shown = as_field != nullptr ? trim_text(as_field->text) : std::string_view{};
+    Writer w = item(text.size() + shown.size() + (as_field != nullptr ? as_field->column.size() : 0));
+    w.lit("{\"kind\":\"mistake\",\"text\":\"");
+    w.escaped(text);
+    if (as_field != nullptr) {
+        w.lit("\",\"bits\":\"");
+        w.escaped(as_field->column);
+        w.lit("\",\"value\":");
+        w.optional(as_field->raw);
+        w.lit(",\"shown\":\"");
+        w.escaped(shown);
+    }
+    w.lit("\"}");
+    done(w);
+    ++mistakes_;
+}
+
+void JsonLines::line(std::string_view text) {
+    if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
+        write_mistake(trim_text(text.substr(prefix.size())), nullptr);
+        return;
+    }
+    FieldLine field_line;
+    if (parse_field_line(text, field_line)) {
+        field(field_line);
+        return;
+    }
+    const std::string_view shown = trim_text(text);
+    if (shown.empty()) return;
+    // An element whose decoder writes its title as a plain line is named by it.
+    if (Open* o = nameable()) {
+        o->name = keep(shown);
+        o->named = true;
+        return;
+    }
+    Writer w = item(shown.size());
+    w.lit("{\"kind\":\"text\",\"text\":\"");
+    w.escaped(shown);
+    w.lit("\"}");
+    done(w);
+}
+
+void JsonLines::end(std::string& out, std::string_view hex, const MessageSource& at) {
+    while (!open_.empty()) close();
+    if (protocol_ == Protocol::None) return;
+    const std::string_view type_name = str(type_name_);
+    std::vector<char>& head = head_;
+    const std::size_t room = 768 + 6 * (hex.size() + at.file.size() + type_name.size() + acronym_.size());
+    if (head.size() < room) head.resize(room);
+    Writer w(head.data());
     w.lit("{\"input\":{\"file\":");
     if (at.has_file) {
         w.lit("\"");
@@ -346,55 +514,55 @@ void JsonLines::append(std::string& out, const MessageRecord& r, std::string_vie
     w.lit(",\"line\":");
     w.number(static_cast<long>(at.line));
     w.lit("},\"protocol\":\"");
-    w.raw(protocol_name(r.protocol));
+    w.raw(protocol_name(protocol_));
     w.lit("\",\"reading\":\"");
-    w.raw(reading(r));
+    w.raw(reading(protocol_, lang_));
     w.lit("\",\"lang\":\"");
-    w.raw(r.lang == Lang::English ? "en" : "ru");
+    w.raw(lang_ == Lang::English ? "en" : "ru");
     w.lit("\",\"hex\":\"");
     w.escaped(hex);
     w.lit("\",\"frame\":{");
-    const FrameFacts& f = r.facts;
-    if (r.protocol == Protocol::Isup) {
+    if (protocol_ == Protocol::Isup) {
         w.lit("\"network_indicator\":");
-        w.optional(f.network_indicator);
+        w.optional(facts_.network_indicator);
         w.lit(",\"dpc\":");
-        w.optional(f.dpc);
+        w.optional(facts_.dpc);
         w.lit(",\"opc\":");
-        w.optional(f.opc);
+        w.optional(facts_.opc);
         w.lit(",\"sls\":");
-        w.optional(f.sls);
+        w.optional(facts_.sls);
         w.lit(",\"cic\":");
-        w.optional(f.cic);
+        w.optional(facts_.cic);
     } else {
         w.lit("\"call_reference\":{\"length\":");
-        w.optional(f.call_reference_length);
+        w.optional(facts_.call_reference_length);
         w.lit(",\"value\":");
-        w.optional(f.call_reference);
+        w.optional(facts_.call_reference);
         w.lit(",\"flag\":");
-        w.optional(f.flag);
+        w.optional(facts_.flag);
         w.lit("}");
     }
-    if (r.has_type) {
+    if (has_type_) {
         w.lit(",\"message_type\":{\"code\":");
-        w.number(static_cast<long>(r.type_code));
+        w.number(static_cast<long>(type_code_));
         w.lit(",\"name\":\"");
-        w.escaped(r.str(r.type_name));
+        w.escaped(type_name);
         w.lit("\",\"acronym\":\"");
-        w.escaped(r.str(r.acronym));
+        w.escaped(acronym_);
         w.lit("\"}");
     } else {
         w.lit(",\"message_type\":null");
     }
-    w.lit(",\"fields\":");
-    JsonWriter writer(w, r);
-    writer.items(0, r.frame_end, 0);
-    w.lit("},\"elements\":");
-    writer.items(r.frame_end, r.items.size(), 0);
-    w.lit(",\"mistakes\":");
-    w.number(static_cast<long>(r.mistakes));
-    w.lit("}\n");
-    out.append(buffer_.data(), static_cast<std::size_t>(w.end() - buffer_.data()));
+    w.lit(",\"fields\":[");
+    const std::size_t head_size = static_cast<std::size_t>(w.end() - head.data());
+    out.reserve(out.size() + head_size + frame_.used + body_.used + 64);
+    out.append(head.data(), head_size);
+    out.append(frame_.data.data(), frame_.used);
+    out += "]},\"elements\":[";
+    out.append(body_.data.data(), body_.used);
+    out += "],\"mistakes\":";
+    put_int(out, static_cast<long>(mistakes_));
+    out += "}\n";
 }
 
 SummaryFacts summary_facts(const MessageRecord& r) {

@@ -6,17 +6,21 @@ namespace tarn {
 
 void Rendering::decode(Session& session, std::string_view message, std::string title, bool single,
                        const MessageSource& at, std::string& out, std::string* text) {
+    // The text report is written only for whom wants it (the feed's filter reads it).
     Context ctx(session.settings.lang, single, std::move(title), std::move(screen_));
-    recorder_.clear(&ctx.screen());
-    ctx.attach(&recorder_);
-    ProtocolDispatch(ctx, message);
-    const MessageRecord& record = recorder_.finish();
-    if (record.protocol != Protocol::None) {
-        if (format_ == Format::Json) {
-            json_.append(out, record, message, at);
-        } else if (format_ == Format::Summary) {
+    const std::string* report = text != nullptr ? &ctx.screen() : nullptr;
+    if (format_ == Format::Json) {
+        json_.begin(report);
+        ctx.attach(&json_, text != nullptr);
+        ProtocolDispatch(ctx, message);
+        json_.end(out, message, at);
+    } else {
+        recorder_.clear(report);
+        ctx.attach(&recorder_, text != nullptr);
+        ProtocolDispatch(ctx, message);
+        const MessageRecord& record = recorder_.finish();
+        if (record.protocol != Protocol::None && format_ == Format::Summary)
             append_summary(out, record, ++rows_);
-        }
     }
     if (text != nullptr) *text += ctx.screen();
     screen_ = ctx.take_screen();
@@ -40,7 +44,7 @@ MultiRun Rendering::multi(Session& session, const MessageSource& input, MultiRun
                         source.index = at.index;
                         source.line = at.line;
                         std::string out;
-                        decode(session, message, FormatOutMessage(message), false, source, out);
+                        decode(session, message, {}, false, source, out);  // no text report, no title
                         return out;
                     });
 }

@@ -1,7 +1,7 @@
-// Structured output of a run: every message decoded as for the text report, with a
-// recorder on its context, and each message a decoder recognised rendered as one JSON
-// line or one summary line. The text report of each message is still made (the feed's
-// filter reads it), so both renderings come from the same decoding.
+// Structured output of a run: every message decoded through the same calls as for the text
+// report, with a sink on its context. The JSON Lines sink writes each message's object as
+// its lines are made; the summary reads the message as the recorder keeps it. The text
+// report itself is written only where something reads it (the feed's filter).
 #pragma once
 
 #include <cstddef>
@@ -19,7 +19,7 @@ enum class Format { Text, Json, Summary };
 
 class Rendering {
 public:
-    explicit Rendering(Format format) : format_(format), recorder_(format == Format::Summary) {}
+    explicit Rendering(Format format) : format_(format) {}
 
     Format format() const { return format_; }
     // The line that opens the output: the summary's column names; nothing for JSON.

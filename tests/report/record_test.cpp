@@ -188,6 +188,47 @@ TEST(Record, RecorderHearsTheBuilders) {
     }
 }
 
+// Without the text report the sink hears the same lines, as pieces of its own.
+TEST(Record, SameRecordWithoutTheTextReport) {
+    for (Lang lang : {Lang::English, Lang::Russian}) {
+        Context with(lang, false, " 0801");
+        Context without(lang, false, " 0801");
+        Recorder a, b;
+        a.clear(&with.screen());
+        b.clear();
+        with.attach(&a);
+        without.attach(&b, false);
+        for (Context* ctx : {&with, &without}) {
+            ctx->message_title(Protocol::Dss1, Text{" MESSAGE: ", " СООБЩЕНИЕ: "});
+            ctx->line(" 00001000 Protocol Discriminator........ Q.931");
+            ctx->message_type(0x05,
+                              Text{" Message Type..................", " Тип сообщения................."},
+                              " SETUP", " SETUP");
+            ctx->decode(probe, Element(0x04, 2, "80A1", true));
+            ctx->line(" MISTAKE: mandatory element is absent");
+            ctx->decode(titled, Element(0x12, 2, "8090", true));
+        }
+        EXPECT_EQ(without.screen(), "");
+        const MessageRecord& ra = a.finish();
+        const MessageRecord& rb = b.finish();
+        ASSERT_EQ(ra.items.size(), rb.items.size());
+        EXPECT_EQ(ra.frame_end, rb.frame_end);
+        EXPECT_EQ(ra.mistakes, rb.mistakes);
+        EXPECT_EQ(ra.str(ra.type_name), rb.str(rb.type_name));
+        for (std::size_t i = 0; i < ra.items.size(); ++i) {
+            const RecordItem &x = ra.items[i], &y = rb.items[i];
+            SCOPED_TRACE("item " + std::to_string(i));
+            EXPECT_EQ(x.kind, y.kind);
+            EXPECT_EQ(MessageRecord::column_of(x), MessageRecord::column_of(y));
+            EXPECT_EQ(ra.str(x.name), rb.str(y.name));
+            EXPECT_EQ(ra.str(x.name_en), rb.str(y.name_en));
+            EXPECT_EQ(ra.str(x.text), rb.str(y.text));
+            EXPECT_EQ(x.raw, y.raw);
+            EXPECT_EQ(x.end, y.end);
+        }
+    }
+}
+
 // The English label of every field is kept for the readers that pick fields by name, in
 // either language.
 TEST(Record, RussianFieldsKeepTheirEnglishName) {

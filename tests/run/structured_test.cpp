@@ -428,23 +428,43 @@ TEST(StructuredJson, IndexAndLineOfEachMessage) {
 }
 
 // The input's name is the one text from outside the decoders: quotation marks, reverse
-// solidi and control characters in it are escaped.
+// solidi and control characters in it are escaped, at every place in strings of every
+// length around the eight and sixteen bytes checked at a time.
 TEST(StructuredJson, SpecialCharactersAreEscaped) {
+    const struct {
+        std::string file;
+        std::string json;  // as it stands in the object
+    } cases[] = {
+        {"C:\\reports\\\"day\"\t1.txt", R"("C:\\reports\\\"day\"\t1.txt")"},
+        {"abcdefg", R"("abcdefg")"},
+        {"abcdef\"", R"("abcdef\"")"},
+        {"abcdefgh", R"("abcdefgh")"},
+        {"abcdefgh\\", R"("abcdefgh\\")"},
+        {"\x01"
+         "bcdefghijklmno",
+         R"("\u0001bcdefghijklmno")"},
+        {"abcdefghijklmnop", R"("abcdefghijklmnop")"},
+        {"abcdefghijklmnop\n", R"("abcdefghijklmnop\n")"},
+        {"abcdefghijklmnopqrstuvwxyz012345\r", R"("abcdefghijklmnopqrstuvwxyz012345\r")"},
+        {"Отчёт за день.txt", R"("Отчёт за день.txt")"},
+        {"", R"("")"},
+    };
     Rendering rendering(Format::Json);
     Session session;
     session.settings.lang = Lang::English;
-    std::string out;
-    MessageSource at;
-    at.has_file = true;
-    at.file = "C:\\reports\\\"day\"\t1.txt";
-    at.index = 1;
-    at.line = 1;
-    rendering.decode(session, "C581400030D30009012D02010000FFFF", "title", false, at, out);
-    const std::vector<std::string> lines = lines_of(out);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NE(lines[0].find(R"("file":"C:\\reports\\\"day\"\t1.txt")"), std::string::npos) << lines[0];
-    const Value v = parsed(lines[0]);
-    EXPECT_EQ(v["input"]["file"].string, at.file);
+    for (const auto& c : cases) {
+        std::string out;
+        MessageSource at;
+        at.has_file = true;
+        at.file = c.file;
+        at.index = 1;
+        at.line = 1;
+        rendering.decode(session, "C581400030D30009012D02010000FFFF", "title", false, at, out);
+        const std::vector<std::string> lines = lines_of(out);
+        ASSERT_EQ(lines.size(), 1u) << c.json;
+        EXPECT_NE(lines[0].find("{\"input\":{\"file\":" + c.json + ","), std::string::npos) << lines[0];
+        EXPECT_EQ(parsed(lines[0])["input"]["file"].string, c.file);
+    }
 }
 
 // --- the schema ---
@@ -711,6 +731,36 @@ TEST(StructuredJson, EveryFieldLineOfTheTextReportHasItsField) {
     std::size_t failing = 0;
     for (const Value& v : objects) failing += validator().check(v).empty() ? 0 : 1;
     EXPECT_EQ(failing, 0u);
+}
+
+// The feed decodes with the text report written (its filter reads it), files without: both
+// give the same renderings.
+TEST(StructuredJson, SameRenderingWithAndWithoutTheTextReport) {
+    const std::string input = generated_input(400);
+    for (Format format : {Format::Json, Format::Summary}) {
+        for (Lang lang : {Lang::English, Lang::Russian}) {
+            Session session;
+            session.settings.lang = lang;
+            Rendering with(format), without(format);
+            std::string a, b, text;
+            MultiRun run(
+                session, [](std::string&&) {},
+                [&](std::string_view message, const MessageAt& at) {
+                    MessageSource source;
+                    source.index = at.index;
+                    source.line = at.line;
+                    with.decode(session, message, FormatOutMessage(message), false, source, a, &text);
+                    without.decode(session, message, {}, false, source, b);
+                    return std::string();
+                });
+            run.feed(input);
+            run.finish();
+            EXPECT_FALSE(text.empty());
+            EXPECT_GT(a.size(), 10000u);
+            EXPECT_TRUE(a == b) << (format == Format::Json ? "json " : "summary ")
+                                << (lang == Lang::English ? "en" : "ru");
+        }
+    }
 }
 
 }  // namespace

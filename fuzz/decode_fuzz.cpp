@@ -1,6 +1,7 @@
-// libFuzzer target: any bytes as a typed message and as a report text, in both languages.
-// The decoders must neither crash nor read out of range, and every report line must end
-// with CR LF.
+// libFuzzer target: any bytes as a typed message and as a report text, in both languages,
+// as text reports and as their JSON and summary renderings. The decoders must neither crash
+// nor read out of range, every report line must end with CR LF, every JSON object must be
+// one line without a raw control character, every summary line must have its 11 columns.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,12 +9,35 @@
 #include <string_view>
 
 #include "run/run.hpp"
+#include "run/structured.hpp"
 
 namespace {
 
 void check_lines(const std::string& report) {
     if (!report.empty() && report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") != 0)
         std::abort();
+}
+
+// One JSON object a line: "{" ... "}" LF, no other byte below 0x20.
+void check_json(const std::string& out) {
+    if (out.empty()) return;
+    if (out.front() != '{' || out.size() < 3 || out.compare(out.size() - 2, 2, "}\n") != 0) std::abort();
+    for (std::size_t i = 0; i + 1 < out.size(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (c < 0x20 && !(c == '\n' && out[i - 1] == '}' && out[i + 1] == '{')) std::abort();
+    }
+}
+
+void check_summary(const std::string& out) {
+    std::size_t tabs = 0;
+    for (char c : out) {
+        if (c == '\t') ++tabs;
+        if (c == '\n') {
+            if (tabs != 10) std::abort();
+            tabs = 0;
+        }
+    }
+    if (tabs != 0) std::abort();
 }
 
 }  // namespace
@@ -40,6 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         tarn::MultiRun run(session, [](std::string&& report) { check_lines(report); });
         run.feed(text);
         run.finish();
+        // The same rendered as JSON and as the summary, without and with the text report.
+        for (tarn::Format format : {tarn::Format::Json, tarn::Format::Summary}) {
+            tarn::Rendering rendering(format);
+            const tarn::MessageSource input;
+            auto check = format == tarn::Format::Json ? check_json : check_summary;
+            tarn::MultiRun structured =
+                rendering.multi(session, input, [check](std::string&& out) { check(out); });
+            structured.feed(text);
+            structured.finish();
+            session.settings.input = tarn::InputMode::Feed;
+            std::string out;
+            rendering.feed_report(session, text, 1, out);
+            check(out);
+            session.settings.input = tarn::InputMode::Single;
+        }
     }
     return 0;
 }

@@ -40,13 +40,14 @@ void append_groups(std::string& out, std::string_view hex) {
 
 }  // namespace
 
-std::string make_report(std::size_t calls) {
+std::string make_report(std::size_t calls, Family family) {
     std::string out;
     out.reserve(calls * 900);
     for (std::size_t c = 0; c < calls; ++c) {
         out += " OBSERVATION/CALL SAMPLING        RRN=121\r\n\r\n";
         out += " CALL DATA\r\n   CALLING NUMBER    : 4957654\r\n\r\n";
         for (const Sample& s : kCall) {
+            if (family == Family::Dss1 && !s.hex.starts_with("08")) continue;
             out += s.heading;
             out += "\r\n\r\n";
             append_groups(out, s.hex);

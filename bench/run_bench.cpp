@@ -13,7 +13,8 @@ namespace {
 
 void BM_MultiMessageRun(benchmark::State& state) {
     const std::size_t calls = static_cast<std::size_t>(state.range(0));
-    const std::string text = tarn::bench::make_report(calls);
+    const auto family = state.range(2) == 0 ? tarn::bench::Family::Both : tarn::bench::Family::Dss1;
+    const std::string text = tarn::bench::make_report(calls, family);
     std::size_t report_bytes = 0;
     for (auto _ : state) {
         tarn::Session session;
@@ -26,8 +27,9 @@ void BM_MultiMessageRun(benchmark::State& state) {
         benchmark::DoNotOptimize(out.report.data());
     }
     const auto iterations = static_cast<double>(state.iterations());
-    state.counters["messages/s"] = benchmark::Counter(
-        iterations * static_cast<double>(calls * tarn::bench::kMessagesPerCall), benchmark::Counter::kIsRate);
+    state.counters["messages/s"] =
+        benchmark::Counter(iterations * static_cast<double>(calls * tarn::bench::messages_per_call(family)),
+                           benchmark::Counter::kIsRate);
     state.counters["report_bytes/s"] =
         benchmark::Counter(iterations * static_cast<double>(report_bytes), benchmark::Counter::kIsRate);
     state.counters["input_bytes/s"] =
@@ -35,10 +37,14 @@ void BM_MultiMessageRun(benchmark::State& state) {
     state.counters["report_bytes"] = static_cast<double>(report_bytes);
 }
 // 1 000 to 20 000 calls (9 000 to 180 000 messages): the time per message must stay flat.
+// Arguments: calls, language (0 English, 1 Russian), messages (0 all, 1 the DSS1 ones).
 BENCHMARK(BM_MultiMessageRun)
-    ->Args({1000, 0})
-    ->Args({20000, 0})
-    ->Args({20000, 1})
+    ->Args({1000, 0, 0})
+    ->Args({20000, 0, 0})
+    ->Args({20000, 1, 0})
+    ->Args({1000, 0, 1})
+    ->Args({20000, 0, 1})
+    ->Args({20000, 1, 1})
     ->Unit(benchmark::kMillisecond);
 
 // A run streamed as the command-line tool streams it: each message's text report (range 2

@@ -1,7 +1,8 @@
 // libFuzzer target: any bytes as a typed message and as a report text, in both languages,
-// as text reports and as their JSON and summary renderings. The decoders must neither crash
-// nor read out of range, every report line must end with CR LF, every JSON object must be
-// one line without a raw control character, every summary line must have its 11 columns.
+// as text reports and as their JSON and summary renderings (the element and parameter
+// decoders one by one: registry_fuzz.cpp). The decoders must neither crash nor read out of
+// range, every report line must end with CR LF, every JSON object must be one line without
+// a raw control character, every summary line must have its 11 columns.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,9 +14,17 @@
 
 namespace {
 
+// Every line ends with CR LF; no CR or LF stands alone, and no ETX (the feed's report end)
+// is written by a decoder.
 void check_lines(const std::string& report) {
     if (!report.empty() && report.size() >= 2 && report.compare(report.size() - 2, 2, "\r\n") != 0)
         std::abort();
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const char c = report[i];
+        if (c == '\x03') std::abort();
+        if (c == '\r' && (i + 1 == report.size() || report[i + 1] != '\n')) std::abort();
+        if (c == '\n' && (i == 0 || report[i - 1] != '\r')) std::abort();
+    }
 }
 
 // One JSON object a line: "{" ... "}" LF, no other byte below 0x20.
@@ -73,11 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 rendering.multi(session, input, [check](std::string&& out) { check(out); });
             structured.feed(text);
             structured.finish();
-            session.settings.input = tarn::InputMode::Feed;
             std::string out;
-            rendering.feed_report(session, text, 1, out);
+            std::string report;
+            rendering.decode(session, std::string("C5") + box, "title", false, input, out, &report, true);
             check(out);
-            session.settings.input = tarn::InputMode::Single;
+            check_lines(report);
         }
     }
     return 0;

@@ -2,7 +2,7 @@
 // element or ISUP parameter decoder, the second the language, the mandatory column, a
 // length octet that matches or not and the message type; the rest is the contents. Oracle:
 // every line ends with CR LF, no lone CR or LF stands in a line, and every bit column holds
-// only 0 1 . * (at most eight, then a blank).
+// only 0 1 . * (at most eight, or the bits of whole octets, then a blank).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,10 +21,15 @@ void check(const std::string& report) {
         const std::size_t end = rest.find("\r\n");
         if (end == std::string_view::npos) std::abort();
         const std::string_view line = rest.substr(0, end);
-        if (line.find_first_of("\r\n") != std::string_view::npos) std::abort();
-        if (line.size() > 1 && line[0] == ' ' && std::string_view("01.*").find(line[1]) != std::string_view::npos) {
+        if (line.find_first_of("\r\n\x03") != std::string_view::npos) std::abort();  // no ETX either
+        if (line.size() > 1 && line[0] == ' ' &&
+            std::string_view("01.*").find(line[1]) != std::string_view::npos) {
+            // At most eight columns; the bits of several whole octets (a channel slot map) as one.
             const std::size_t column_end = line.find_first_not_of("01.*", 1);
-            if (column_end > 9) std::abort();
+            const std::size_t width = (column_end == std::string_view::npos ? line.size() : column_end) - 1;
+            const bool octets =
+                width % 8 == 0 && line.substr(1, width).find_first_not_of("01") == std::string_view::npos;
+            if (width > 8 && !octets) std::abort();
             if (column_end != std::string_view::npos && line[column_end] != ' ') std::abort();
         }
         rest.remove_prefix(end + 2);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace tarn::app {
 
@@ -17,6 +18,13 @@ public:
         // The output file need not exist, and with "Keep date" an existing one is appended to.
         return QFileDialog::getSaveFileName(parent, {}, proposed, filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
+    }
+    SaveChoice saveAs(QWidget* parent, const QString& proposed, const QStringList& filters,
+                      int preferred) override {
+        QString selected = filters.value(preferred);
+        const QString path =
+            QFileDialog::getSaveFileName(parent, {}, proposed, filters.join(QStringLiteral(";;")), &selected);
+        return {path, std::max<int>(0, static_cast<int>(filters.indexOf(selected)))};
     }
     std::optional<QString> text(QWidget* parent, const QString& title, const QString& label,
                                 const QString& proposed) override {

@@ -3,12 +3,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
 class QWidget;
 
 namespace tarn::app {
+
+// What a save dialog with a choice of file types returns.
+struct SaveChoice {
+    QString path;    // empty when cancelled
+    int filter = 0;  // index of the chosen type in the dialog's list
+};
 
 class Prompts {
 public:
@@ -18,6 +25,10 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
     // The output file dialog (ComDialogOut): the chosen path, empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& proposed, const QString& filter) = 0;
+    // The report window's "Save as..." dialog: `filters` are the file types offered,
+    // `preferred` the one chosen at first; an existing file is replaced after asking.
+    virtual SaveChoice saveAs(QWidget* parent, const QString& proposed, const QStringList& filters,
+                              int preferred) = 0;
     // The input box: the answer, nothing when cancelled.
     virtual std::optional<QString> text(QWidget* parent, const QString& title, const QString& label,
                                         const QString& proposed) = 0;

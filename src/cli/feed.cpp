@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/stop.hpp"
 #include "cli/structured.hpp"
 #include "feed/filter.hpp"
 #include "feed/framing.hpp"
@@ -31,20 +33,15 @@ namespace {
 
 constexpr int kSliceMs = 100;  // how long a wait runs before the stop flag is looked at
 
-volatile std::sig_atomic_t g_stop = 0;
+// Set when the reports shown on standard output have no reader any more.
+bool g_screen_gone = false;
+bool g_watch_screen = false;
 
-extern "C" void on_stop_signal(int /*signal*/) {
-    g_stop = 1;
-}
-
-void install_signal_handlers() {
-    struct sigaction action {};
-    action.sa_handler = on_stop_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0;  // no SA_RESTART: a blocked call returns at once
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+// A stop signal, or a reader of standard output that has gone away (`| head`): the feed
+// ends at the next look, also while it waits for the server or for data.
+bool stopping() {
+    if (!g_screen_gone && g_watch_screen) g_screen_gone = Screen::out().reader_gone();
+    return stop_signal() != 0 || g_screen_gone;
 }
 
 void say(const std::string& what) {
@@ -63,7 +60,7 @@ int retry_interval_ms() {
 // Sleeps `ms` milliseconds unless a stop signal comes first.
 void pause_ms(int ms) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (!g_stop && std::chrono::steady_clock::now() < until) ::poll(nullptr, 0, kSliceMs);
+    while (!stopping() && std::chrono::steady_clock::now() < until) ::poll(nullptr, 0, kSliceMs);
 }
 
 std::string ini_beside_executable(const char* argv0) {
@@ -86,7 +83,7 @@ int connect_to(const feed::FeedAddress& address, int timeout_ms, std::string& er
         return -1;
     }
     int fd = -1;
-    for (addrinfo* ai = found; ai != nullptr && fd < 0 && !g_stop; ai = ai->ai_next) {
+    for (addrinfo* ai = found; ai != nullptr && fd < 0 && !stopping(); ai = ai->ai_next) {
         fd = ::socket(ai->ai_family, ai->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai->ai_protocol);
         if (fd < 0) {
             error = std::strerror(errno);
@@ -95,7 +92,7 @@ int connect_to(const feed::FeedAddress& address, int timeout_ms, std::string& er
         int rc = ::connect(fd, ai->ai_addr, ai->ai_addrlen);
         if (rc != 0 && errno == EINPROGRESS) {
             pollfd p{fd, POLLOUT, 0};
-            for (int waited = 0; waited < timeout_ms && !g_stop; waited += kSliceMs) {
+            for (int waited = 0; waited < timeout_ms && !stopping(); waited += kSliceMs) {
                 if (::poll(&p, 1, kSliceMs) > 0) break;
             }
             int so_error = ETIMEDOUT;
@@ -126,6 +123,24 @@ std::string heading_now() {
     return feed_heading(date, time);
 }
 
+// True when the report decoded from `box` holds `filter`, letters compared without regard
+// to case. The messages' reports are looked at one by one, so the whole report is never
+// held; a match across two of them counts too.
+bool report_holds(Session& session, std::string_view box, std::string_view filter) {
+    const std::string what = fold_case(filter);
+    std::string tail;  // the end of what was looked at, shorter than `what`
+    bool found = false;
+    MultiRun run(session, [&](std::string&& lines) {
+        if (found) return;
+        std::string text = tail + fold_case(lines);
+        found = text.find(what) != std::string::npos;
+        tail = text.substr(text.size() - std::min(text.size(), what.size() - 1));
+    });
+    run.feed(box);
+    run.finish();
+    return found;
+}
+
 class FeedDelivery {
 public:
     explicit FeedDelivery(const FeedOptions& options)
@@ -137,56 +152,70 @@ public:
         feed::set_filter(session_.settings, options.filter);
     }
 
-    // Decodes one received report and delivers it at once.
-    void report(const std::string& raw) {
-        std::string box = feed::received_text(raw);
-        if (rendering_.format() != Format::Text) {
-            structured(box);
-            return;
+    // Decodes one received report and delivers it at once, streamed as its messages are
+    // decoded, so that no report is ever held whole. With the filter on, a report is decoded
+    // twice: once to look for the filter text, once for delivery (from the same session
+    // state). False when standard output failed: the feed stops.
+    bool report(const std::string& raw) {
+        ++reports_;
+        const std::string box = feed::received_text(raw);
+        const std::string heading = heading_now();
+        const Settings& s = session_.settings;
+        if (s.filter) {
+            const Session before = session_;
+            if (!report_holds(session_, box, s.filter_text)) return true;  // dropped
+            session_ = before;
         }
-        const RunResult run = START_DECODING(session_, box, heading_now());
-        if (!run.output.deliver) return;
-        if (output_.screen) {
-            const std::string bytes = encode(run.output.report, output_.encoding);
-            std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-            std::fflush(stdout);
+        OutputOptions options = output_;
+        // Every report is in the file as soon as it is delivered; after the first one the
+        // file is appended to, so a stop loses nothing already written.
+        options.keep = output_.keep || written_;
+        Outputs outputs(options);
+        if (const std::string error = outputs.open(); !error.empty()) say(error);
+        if (rendering_.format() != Format::Text) return structured(box, outputs);
+        StreamedReport report(outputs, heading, kMinReportChars);
+        // A failed output file is told at commit; the screen still gets the whole report.
+        MultiRun run(session_, [&](std::string&& lines) {
+            if (!outputs.screen_failed()) report.add(lines);
+        });
+        run.feed(box);
+        run.finish();
+        if (!outputs.screen_failed()) report.finish();
+        if (output_.screen && !Screen::out().flush()) return false;
+        if (const std::string error = outputs.commit(); !error.empty()) {
+            say(error);
+        } else if (report.delivered() && !output_.out_path.empty()) {
+            written_ = true;
         }
-        if (!output_.out_path.empty()) {
-            // Every report is in the file as soon as it is delivered; after the first one
-            // the file is appended to, so a stop loses nothing already written.
-            const std::string error = write_report_file(output_.out_path, run.output.report,
-                                                        output_.keep || written_, output_.encoding);
-            if (error.empty()) {
-                written_ = true;
-            } else {
-                say(error);
-            }
-        }
+        return true;
     }
 
 private:
-    // The renderings of the report's messages, when its text report would be delivered;
-    // the summary's header goes before the first row, on the screen and in the file.
-    void structured(const std::string& box) {
-        std::string rendered;
-        if (!rendering_.feed_report(session_, box, ++reports_, rendered) || rendered.empty()) return;
-        OutputOptions once = output_;
-        once.keep = output_.keep || written_;
-        Outputs outputs(once);
-        std::string error = outputs.open();
-        if (!screen_started_) outputs.screen(rendering_.header());
-        screen_started_ = true;
-        if (file_header_) outputs.file(rendering_.header());
-        outputs.screen(rendered);
-        outputs.file(rendered);
-        std::fflush(stdout);
-        if (error.empty()) error = outputs.commit();
-        if (!error.empty()) {
+    // The report's messages as JSON objects or summary rows, in place of the report; the
+    // summary's header goes before the first row, on the screen and in the file.
+    bool structured(std::string_view box, Outputs& outputs) {
+        MessageSource source;
+        source.report = reports_;
+        bool wrote = false;
+        MultiRun run = rendering_.multi(session_, source, [&](std::string&& rendered) {
+            if (outputs.screen_failed()) return;
+            if (!screen_started_) outputs.screen(rendering_.header());
+            screen_started_ = true;
+            if (file_header_ && !wrote) outputs.file(rendering_.header());
+            outputs.screen(rendered);
+            outputs.file(rendered);
+            wrote = true;
+        });
+        run.feed(box);
+        run.finish();
+        if (output_.screen && !Screen::out().flush()) return false;
+        if (const std::string error = outputs.commit(); !error.empty()) {
             say(error);
-        } else if (!output_.out_path.empty()) {
+        } else if (wrote && !output_.out_path.empty()) {
             written_ = true;
             file_header_ = false;
         }
+        return true;
     }
 
     Session session_;
@@ -195,7 +224,7 @@ private:
     bool file_header_;  // the summary's header is still to be written to the file
     bool screen_started_ = false;
     bool written_ = false;
-    long reports_ = 0;
+    long reports_ = 0;  // reports received
 };
 
 }  // namespace
@@ -210,24 +239,21 @@ int run_feed(const FeedOptions& options, const char* argv0) {
             return 1;
         }
     } else {
-        address = feed::parse_feed_address(options.address);
-        if (!address.ok()) {
-            say("--feed takes HOST:PORT with a port from 1 to 65535, not \"" + options.address + "\"");
-            return 1;
-        }
+        address = feed::parse_feed_address(options.address);  // checked with the options
     }
-    install_signal_handlers();
+    g_watch_screen = options.output.screen;
     const int retry_ms = retry_interval_ms();
     const std::string where = address.host + ":" + std::to_string(address.port);
     FeedDelivery delivery(options);
     feed::ReportFramer framer;
     std::vector<char> buffer(1 << 16);
     bool down_reported = false;
-    while (!g_stop) {
+    bool screen_failed = false;
+    while (!stopping() && !screen_failed) {
         std::string error;
         const int fd = connect_to(address, retry_ms, error);
         if (fd < 0) {
-            if (!g_stop && !down_reported) {
+            if (!stopping() && !down_reported) {
                 say("Disconnect: cannot connect to " + where + ": " + error + "; retrying every " +
                     std::to_string(retry_ms) + " ms");
             }
@@ -238,7 +264,7 @@ int run_feed(const FeedOptions& options, const char* argv0) {
         say("Connect: " + where);
         down_reported = false;
         framer.reset();  // a new connection starts a new stream
-        while (!g_stop) {
+        while (!stopping() && !screen_failed) {
             pollfd p{fd, POLLIN, 0};
             if (::poll(&p, 1, kSliceMs) <= 0) continue;
             const ssize_t got = ::recv(fd, buffer.data(), buffer.size(), 0);
@@ -251,12 +277,21 @@ int run_feed(const FeedOptions& options, const char* argv0) {
             const feed::Framed framed =
                 framer.push(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
             if (framed.dropped > 0) say(feed::dropped_notice(framed.dropped, Lang::English));
-            for (const std::string& raw : framed.reports) delivery.report(raw);
+            for (const std::string& raw : framed.reports) {
+                if (!delivery.report(raw)) {
+                    screen_failed = true;
+                    break;
+                }
+            }
         }
         ::close(fd);
-        if (!g_stop) pause_ms(retry_ms);
+        if (!stopping() && !screen_failed) pause_ms(retry_ms);
     }
-    std::fflush(stdout);
+    if (g_screen_gone || Screen::out().state() == Screen::State::Closed) die_of(SIGPIPE);
+    if (screen_failed) {
+        say(Screen::out().error());
+        return 1;
+    }
     return 0;
 }
 

@@ -21,7 +21,9 @@ struct FeedOptions {
 // Connects, decodes and delivers each report with its feed heading to standard output
 // and/or the output file, reconnects every 9000 ms while the server is down (the
 // environment variable TARN_FEED_RETRY_MS overrides the interval) and returns 0 when
-// stopped by SIGINT or SIGTERM; 1 when the address is unusable.
+// stopped by SIGINT or SIGTERM; 1 when Tarn.INI gives no usable address (an address given
+// on the command line has been checked with the options) or standard output failed. When
+// the reader of standard output goes away the process ends at once by SIGPIPE.
 int run_feed(const FeedOptions& options, const char* argv0);
 
 }  // namespace tarn::cli

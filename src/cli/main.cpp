@@ -1,16 +1,24 @@
 // tarn-decode: decodes DSS1 and ISUP messages given as hex text, from a typed message,
 // report files or standard input, and writes the same report as the window.
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/feed.hpp"
 #include "cli/output.hpp"
+#include "cli/stop.hpp"
 #include "cli/structured.hpp"
+#include "feed/ini.hpp"
 #include "report/report.hpp"
 #include "run/run.hpp"
 
@@ -64,6 +72,14 @@ struct Options {
     std::exit(2);
 }
 
+// After --help or --version: exit 0, or 1 when standard output could not take the text.
+[[noreturn]] void print_done() {
+    std::cout.flush();
+    if (std::cout) std::exit(0);
+    std::cerr << "tarn-decode: cannot write to standard output\n";
+    std::exit(1);
+}
+
 Options parse(int argc, char** argv) {
     Options opt;
     auto value = [&](int& i, const std::string& name) -> std::string {
@@ -87,10 +103,10 @@ Options parse(int argc, char** argv) {
             only_files = true;
         } else if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
-            std::exit(0);
+            print_done();
         } else if (arg == "--version") {
             std::cout << "tarn-decode " << TARN_VERSION << "\n";
-            std::exit(0);
+            print_done();
         } else if (arg == "-m" || arg == "--message") {
             if (opt.have_message) usage_error("only one message can be given");
             opt.have_message = true;
@@ -141,6 +157,8 @@ Options parse(int argc, char** argv) {
     }
     if (opt.feed && (opt.have_message || !opt.inputs.empty()))
         usage_error("--feed takes no message and no files");
+    if (opt.feed && !opt.feed_address.empty() && !tarn::feed::parse_feed_address(opt.feed_address).ok())
+        usage_error("--feed takes HOST:PORT with a port from 1 to 65535, not \"" + opt.feed_address + "\"");
     if (opt.have_filter && !opt.feed) usage_error("--filter works with --feed only");
     if (opt.have_message && !opt.inputs.empty()) usage_error("give either a message or files, not both");
     if (!opt.feed && !opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
@@ -149,11 +167,47 @@ Options parse(int argc, char** argv) {
     return opt;
 }
 
+using tarn::cli::Screen;
+
 int fail(const std::string& what) {
-    std::cout.flush();
-    std::fflush(stdout);
+    Screen::out().flush();
     std::cerr << "tarn-decode: " << what << "\n";
     return 1;
+}
+
+// The end of a run: standard output flushed, the output file put in place. A reader of
+// standard output that went away ends the tool at once with SIGPIPE, the output file given
+// up; any other failure of either output is told, leaves the output file as it was and
+// exits 1. A run stopped by SIGINT or SIGTERM has delivered what it decoded and ends by
+// that signal.
+int conclude(tarn::cli::Outputs& outputs) {
+    Screen& screen = Screen::out();
+    if (outputs.options().screen) screen.flush();
+    if (outputs.options().screen && screen.state() == Screen::State::Closed) {
+        outputs.discard();
+        tarn::cli::die_of(SIGPIPE);
+    }
+    if (outputs.options().screen && screen.state() == Screen::State::Failed) {
+        outputs.discard();
+        return fail(screen.error());
+    }
+    if (std::string err = outputs.commit(); !err.empty()) return fail(err);
+    if (const int signal = tarn::cli::stop_signal(); signal != 0) tarn::cli::die_of(signal);
+    return 0;
+}
+
+// A typed message longer than the bound of a report's messages is cut after that many
+// digits, like a message of a report file; true when it was cut.
+bool cut_typed_message(std::string& box) {
+    std::size_t digits = 0;
+    for (std::size_t i = 0; i < box.size(); ++i) {
+        if (box[i] == ' ' || box[i] == '\r' || box[i] == '\n') continue;
+        if (++digits > tarn::kMaxMessageDigits) {
+            box.resize(i);
+            return true;
+        }
+    }
+    return false;
 }
 
 int decode_message(const Options& opt) {
@@ -166,33 +220,29 @@ int decode_message(const Options& opt) {
         if (c == '\n' && (box.empty() || box.back() != '\r')) box += '\r';
         box += c;
     }
-    if (opt.format != tarn::Format::Text) {
-        tarn::cli::Outputs outputs(opt.output);
-        if (!tarn::single_message_digits(box)) {
-            std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
-            return 1;
-        }
-        if (std::string err = outputs.open(); !err.empty()) return fail(err);
-        tarn::cli::StructuredOutput structured(outputs, opt.format);
-        structured.typed(session, box);
-        if (!structured.started()) return 0;  // not decoded: the output file stays as it was
-        if (std::string err = outputs.commit(); !err.empty()) return fail(err);
-        return 0;
-    }
-    tarn::SingleResult result = tarn::decode_single(session, box);
-    if (!result.valid) {
+    if (!tarn::single_message_digits(box)) {
         std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
         return 1;
     }
+    const bool cut = cut_typed_message(box);
+    if (opt.format != tarn::Format::Text) {
+        tarn::cli::Outputs outputs(opt.output);
+        if (std::string err = outputs.open(); !err.empty()) return fail(err);
+        tarn::cli::StructuredOutput(outputs, opt.format).typed(session, box, cut);
+        return conclude(outputs);
+    }
+    tarn::SingleResult result = tarn::decode_single(session, box);
+    if (cut && !result.report.empty())
+        result.report += tarn::message_cut_line(opt.lang, tarn::kMaxMessageDigits / 2);
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
     // No decoder recognised the message: nothing is delivered, the output file stays as it was.
-    if (tarn::is_empty_report(result.report)) return 0;
-    outputs.screen(result.report);
-    outputs.file(result.report);
-    outputs.file("\r\n");
-    if (std::string err = outputs.commit(); !err.empty()) return fail(err);
-    return 0;
+    if (!tarn::is_empty_report(result.report)) {
+        outputs.screen(result.report);
+        outputs.file(result.report);
+        outputs.file("\r\n");
+    }
+    return conclude(outputs);
 }
 
 // The path shown in a file report's heading: the full path of the file.
@@ -203,65 +253,117 @@ std::string heading_path(const std::string& input) {
     return ec ? input : full.lexically_normal().string();
 }
 
-// Decodes one input as one multi-message run, streaming it in bounded memory.
-bool decode_input(const Options& opt, const std::string& input, std::istream& in, tarn::cli::Outputs& outputs,
+std::string cannot_read(const std::string& input, const std::string& why) {
+    return "cannot read the input file \"" + input + "\": " + why;
+}
+
+// Checks an input before the run, without opening it (a FIFO opened and closed again would
+// lose what its writer wrote): "" or what is wrong with it.
+std::string check_input(const std::string& input) {
+    if (input == "-") return {};
+    struct stat st {};
+    if (::stat(input.c_str(), &st) != 0) return cannot_read(input, std::strerror(errno));
+    if (S_ISDIR(st.st_mode)) return cannot_read(input, "it is a folder");
+    if (::faccessat(AT_FDCWD, input.c_str(), R_OK, AT_EACCESS) != 0)
+        return cannot_read(input, std::strerror(errno));
+    return {};
+}
+
+// Decodes one input as one multi-message run, streaming it in bounded memory. A stop
+// signal ends the run after the message under way (a message whose groups are still being
+// read is not decoded: its end is not known); the report still gets its end mark.
+bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cli::Outputs& outputs,
                   tarn::cli::StructuredOutput& structured, std::string& error) {
     tarn::Session session;
     session.settings.lang = opt.lang;
     session.settings.input = tarn::InputMode::File;
-    tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)));
+    // The run is delivered once its buffer holds more than one character.
+    tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)), 2);
+    bool stopped = false;
+    auto deliver = [&](std::string&& lines) {
+        if (stopped || outputs.failed()) return;
+        if (opt.format != tarn::Format::Text) {
+            structured.write(lines);  // JSON objects or summary rows, no heading and no end mark
+        } else {
+            report.add(lines);
+        }
+        stopped = tarn::cli::stop_signal() != 0;
+    };
     tarn::MultiRun run = opt.format != tarn::Format::Text
-                             ? structured.run(session, heading_path(input))
-                             : tarn::MultiRun(session, [&report](std::string&& lines) { report.add(lines); });
+                             ? structured.run(session, heading_path(input), deliver)
+                             : tarn::MultiRun(session, deliver);
     std::vector<char> chunk(1 << 16);
-    while (in) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(in.gcount())));
+    while (!stopped && !outputs.failed()) {
+        if (tarn::cli::stop_signal() != 0) {
+            stopped = true;
+            break;
+        }
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            error = cannot_read(input, std::strerror(errno));
+            return false;
+        }
+        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+        // What has been decoded is shown before the next read, which may wait for a writer.
+        if (opt.output.screen) Screen::out().flush();
     }
-    if (in.bad()) {
-        error = "cannot read the input file \"" + input + "\"";
-        return false;
-    }
-    run.finish();
+    if (outputs.failed()) return true;
+    if (!stopped) run.finish();
     report.finish();
     return true;
 }
 
 int decode_inputs(const Options& opt) {
     for (const std::string& input : opt.inputs) {
-        if (input == "-") continue;
-        std::error_code ec;
-        if (std::filesystem::is_directory(input, ec))
-            return fail("cannot read the input file \"" + input + "\": it is a folder");
-        std::ifstream probe(input, std::ios::binary);
-        if (!probe) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
+        if (std::string err = check_input(input); !err.empty()) return fail(err);
     }
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
     tarn::cli::StructuredOutput structured(outputs, opt.format);
     for (const std::string& input : opt.inputs) {
-        std::string error;
-        bool ok = false;
-        if (input == "-") {
-            ok = decode_input(opt, input, std::cin, outputs, structured, error);
-        } else {
-            std::ifstream in(input, std::ios::binary);
-            if (!in) return fail("cannot read the input file \"" + input + "\": " + std::strerror(errno));
-            ok = decode_input(opt, input, in, outputs, structured, error);
+        if (tarn::cli::stop_signal() != 0 || outputs.failed()) break;
+        // Each input is opened once, when its turn comes.
+        const int fd = input == "-" ? STDIN_FILENO : ::open(input.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) {
+            if (errno == EINTR && tarn::cli::stop_signal() != 0)
+                break;  // stopped waiting for a FIFO's writer
+            return fail(cannot_read(input, std::strerror(errno)));
         }
+        std::string error;
+        const bool ok = decode_input(opt, input, fd, outputs, structured, error);
+        if (fd != STDIN_FILENO) ::close(fd);
         if (!ok) return fail(error);
     }
-    std::fflush(stdout);
-    if (std::string err = outputs.commit(); !err.empty()) return fail(err);
-    return 0;
+    return conclude(outputs);
+}
+
+// A standard descriptor closed at start would be taken by the first file the tool opens
+// (the output file's temporary file would then get the screen's text): each closed one is
+// held by /dev/null, and a closed standard output counts as failed.
+void hold_standard_descriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+        if (::open("/dev/null", O_RDWR) != fd) std::_Exit(1);
+        if (fd == STDOUT_FILENO) Screen::out().closed_at_start();
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    hold_standard_descriptors();
     std::ios::sync_with_stdio(false);
-    const Options opt = parse(argc, argv);
-    if (opt.feed)
-        return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output, opt.format}, argv[0]);
-    return opt.have_message ? decode_message(opt) : decode_inputs(opt);
+    try {
+        const Options opt = parse(argc, argv);
+        tarn::cli::install_stop_handlers();
+        if (opt.feed)
+            return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output, opt.format},
+                                       argv[0]);
+        return opt.have_message ? decode_message(opt) : decode_inputs(opt);
+    } catch (const std::bad_alloc&) {
+        // The output file's delivery has been given up on the way out.
+        return fail("out of memory");
+    }
 }

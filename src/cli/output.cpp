@@ -1,87 +1,103 @@
 #include "cli/output.hpp"
 
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
+#include "report/convert.hpp"
 #include "report/report.hpp"
 
 namespace tarn::cli {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string cannot_write(const std::string& path, const std::string& why) {
-    return "cannot write the output file \"" + path + "\": " + why;
-}
+constexpr std::size_t kScreenBuffer = std::size_t{1} << 16;
 
 }  // namespace
 
-Outputs::~Outputs() {
-    if (file_.is_open()) file_.close();
-    if (!temp_.empty()) {
-        std::error_code ec;
-        fs::remove(temp_, ec);
+Screen& Screen::out() {
+    static Screen screen;
+    return screen;
+}
+
+void Screen::write(std::string_view bytes) {
+    if (state_ != State::Open) return;
+    if (buffer_.size() + bytes.size() < kScreenBuffer) {
+        buffer_ += bytes;
+        return;
     }
+    if (flush()) put(bytes);  // a long report goes out without a copy
+}
+
+bool Screen::flush() {
+    put(buffer_);
+    buffer_.clear();
+    return state_ == State::Open;
+}
+
+void Screen::put(std::string_view bytes) {
+    while (state_ == State::Open && !bytes.empty()) {
+        const ssize_t put = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (put > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(put));
+        } else if (put < 0 && errno == EINTR) {
+            continue;  // a stop signal: the report under way is still written whole
+        } else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p{STDOUT_FILENO, POLLOUT, 0};
+            ::poll(&p, 1, -1);
+        } else {
+            errno_ = put < 0 ? errno : EIO;
+            state_ = errno_ == EPIPE ? State::Closed : State::Failed;
+        }
+    }
+}
+
+void Screen::closed_at_start() {
+    state_ = State::Failed;
+    errno_ = EBADF;
+}
+
+std::string Screen::error() const {
+    return std::string("cannot write to standard output: ") + std::strerror(errno_);
+}
+
+bool Screen::reader_gone() const {
+    if (state_ == State::Closed) return true;
+    struct stat st {};
+    if (::fstat(STDOUT_FILENO, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode))) return false;
+    // The write end of a pipe polls POLLERR once no reader is left; a socket POLLHUP.
+    pollfd p{STDOUT_FILENO, 0, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLERR | POLLHUP)) != 0;
 }
 
 std::string Outputs::open() {
     if (options_.out_path.empty()) return {};
-    const std::string& path = options_.out_path;
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return cannot_write(path, "it is a folder");
-    if (options_.keep && fs::exists(path, ec)) {
-        std::ofstream probe(path, std::ios::binary | std::ios::app);
-        if (!probe) return cannot_write(path, std::strerror(errno));
-    }
-    temp_ = fs::path(path);
-    temp_ += ".tarn-tmp";
-    file_.open(temp_, std::ios::binary | std::ios::trunc);
-    if (!file_) {
-        const std::string why = std::strerror(errno);
-        temp_.clear();
-        return cannot_write(path, why);
-    }
-    return {};
+    return file_.open(options_.out_path, options_.keep);
 }
 
 void Outputs::screen(std::string_view utf8) {
     if (!options_.screen) return;
-    const std::string bytes = encode(utf8, options_.encoding);
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (options_.encoding == Encoding::Utf8) {
+        Screen::out().write(utf8);
+    } else {
+        Screen::out().write(encode(utf8, options_.encoding));
+    }
 }
 
 void Outputs::file(std::string_view utf8) {
     if (!file_.is_open()) return;
-    const std::string bytes = encode(utf8, options_.encoding);
-    file_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file_) failed_ = true;
+    if (options_.encoding == Encoding::Utf8) {
+        file_.write(utf8);
+    } else {
+        file_.write(encode(utf8, options_.encoding));
+    }
 }
 
-std::string Outputs::commit() {
-    if (!file_.is_open()) return {};
-    const std::string& path = options_.out_path;
-    file_.flush();
-    const bool ok = static_cast<bool>(file_) && !failed_;
-    file_.close();
-    if (!ok) return cannot_write(path, "write failed");
-    std::error_code ec;
-    if (options_.keep) {
-        std::ifstream in(temp_, std::ios::binary);
-        std::ofstream out(path, std::ios::binary | std::ios::app);
-        if (!in || !out) return cannot_write(path, std::strerror(errno));
-        out << in.rdbuf();
-        out.flush();
-        if (!out) return cannot_write(path, "write failed");
-        in.close();
-        fs::remove(temp_, ec);
-    } else {
-        fs::rename(temp_, path, ec);
-        if (ec) return cannot_write(path, ec.message());
-    }
-    temp_.clear();
-    return {};
+bool Outputs::screen_failed() const {
+    return options_.screen && Screen::out().state() != Screen::State::Open;
 }
 
 void StreamedReport::both(std::string_view text) {
@@ -91,15 +107,15 @@ void StreamedReport::both(std::string_view text) {
 
 void StreamedReport::add(std::string_view message_report) {
     if (!started_) {
-        // The run is delivered once its buffer holds more than one character.
-        pending_ += message_report;
-        if (pending_.size() <= 1) return;
+        if (utf8_length(pending_) + utf8_length(message_report) < min_chars_) {
+            pending_ += message_report;
+            return;
+        }
         started_ = true;
         both(heading_);
         both("\r\n");
         both(pending_);
         pending_.clear();
-        return;
     }
     both(message_report);
 }

@@ -2,9 +2,7 @@
 // output file, in UTF-8 or Windows-1251.
 #pragma once
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,52 +17,88 @@ struct OutputOptions {
     Encoding encoding = Encoding::Utf8;
 };
 
-// The output file of one invocation is written to a temporary file beside it and only
-// put in place (renamed over it, or appended to it with --keep) when the invocation
-// succeeds, so a failed run leaves the old file as it was.
+// The process's standard output, written through a buffer of its own so that every
+// failure of a write is seen.
+class Screen {
+public:
+    enum class State {
+        Open,
+        Closed,  // its reader went away (EPIPE): the tool ends at once
+        Failed,  // any other failure (a full disk, /dev/full, a closed descriptor)
+    };
+
+    static Screen& out();
+
+    void write(std::string_view bytes);
+    bool flush();
+
+    // Standard output was closed when the tool started: every write fails.
+    void closed_at_start();
+
+    State state() const { return state_; }
+    // "cannot write to standard output: <reason>".
+    std::string error() const;
+
+    // True when standard output is a pipe or socket whose reader has gone; seen without
+    // writing, so a feed waiting for reports notices it too.
+    bool reader_gone() const;
+
+private:
+    Screen() = default;
+    void put(std::string_view bytes);
+
+    std::string buffer_;
+    State state_ = State::Open;
+    int errno_ = 0;
+};
+
+// The outputs of one delivery: the screen (when shown) and the output file (when named),
+// which the report goes to as it is decoded and which is put in place at commit.
 class Outputs {
 public:
     explicit Outputs(OutputOptions options) : options_(std::move(options)) {}
-    ~Outputs();
-    Outputs(const Outputs&) = delete;
-    Outputs& operator=(const Outputs&) = delete;
 
-    // Checks that the output file can be written; returns an error message or "".
+    // Checks the output file and prepares its delivery: "" or a message naming it.
     std::string open();
 
-    // Writes report text to the screen and to the pending output file.
     void screen(std::string_view utf8);
     void file(std::string_view utf8);
 
-    // Puts the output file in place; returns an error message or "".
-    std::string commit();
+    // True once the screen or the output file failed: a run stops there.
+    bool failed() const { return screen_failed() || file_.failed(); }
+    bool screen_failed() const;
+
+    // Puts the output file in place: "" or a message naming it.
+    std::string commit() { return file_.commit(); }
+    // Gives the output file's delivery up: the file stays as it was.
+    void discard() { file_.discard(); }
 
     const OutputOptions& options() const { return options_; }
 
 private:
     OutputOptions options_;
-    std::filesystem::path temp_;
-    std::ofstream file_;
-    bool failed_ = false;
+    ReportFile file_;
 };
 
-// One report of a multi-message run, written as its messages are decoded: the heading
-// goes out before the first message that has lines, the end mark after the last; a run
-// in which no message had lines writes nothing.
+// One report of a multi-message run, written as its messages are decoded: the heading goes
+// out before the first message report, once the reports hold `min_chars` characters, the
+// end mark after the last; a run whose reports never reach that many writes nothing.
 class StreamedReport {
 public:
-    StreamedReport(Outputs& outputs, std::string heading) : outputs_(outputs), heading_(std::move(heading)) {}
+    StreamedReport(Outputs& outputs, std::string heading, std::size_t min_chars)
+        : outputs_(outputs), heading_(std::move(heading)), min_chars_(min_chars) {}
 
     void add(std::string_view message_report);
     void finish();
-    bool empty() const { return !started_; }
+    bool delivered() const { return started_; }
 
 private:
     void both(std::string_view text);
 
     Outputs& outputs_;
     std::string heading_;
-    std::string pending_;  // message reports of fewer than two characters, held back
+    std::size_t min_chars_;
+    std::string pending_;  // message reports held back while still too short
     bool started_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/structured.hpp"
 
+#include <filesystem>
 #include <system_error>
 
 namespace tarn::cli {
@@ -18,17 +19,17 @@ bool appends_to_text(const OutputOptions& output) {
     return !ec && size > 0;
 }
 
-MultiRun StructuredOutput::run(Session& session, const std::string& file) {
+MultiRun StructuredOutput::run(Session& session, const std::string& file, MultiRun::Sink deliver) {
     file_ = file;
     source_ = MessageSource{};
     source_.has_file = true;
     source_.file = file_;
-    return rendering_.multi(session, source_, [this](std::string&& rendered) { write(rendered); });
+    return rendering_.multi(session, source_, std::move(deliver));
 }
 
-bool StructuredOutput::typed(Session& session, std::string& box) {
+bool StructuredOutput::typed(Session& session, std::string& box, bool cut) {
     std::string rendered;
-    if (!rendering_.single(session, box, rendered)) return false;
+    if (!rendering_.single(session, box, rendered, cut)) return false;
     write(rendered);
     return true;
 }

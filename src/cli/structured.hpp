@@ -26,11 +26,13 @@ public:
     StructuredOutput(Outputs& outputs, Format format)
         : outputs_(outputs), rendering_(format), header_to_file_(!appends_to_text(outputs.options())) {}
 
-    // The multi-message run of one input named `file` ("-": standard input).
-    MultiRun run(Session& session, const std::string& file);
+    // The multi-message run of one input named `file` ("-": standard input); each message's
+    // rendering goes to `deliver`, which writes it (or not, once the run is stopped).
+    MultiRun run(Session& session, const std::string& file, MultiRun::Sink deliver);
 
-    // A typed message: false when its characters are rejected.
-    bool typed(Session& session, std::string& box);
+    // A typed message (`cut`: after the bound of a message): false when its characters are
+    // rejected.
+    bool typed(Session& session, std::string& box, bool cut);
 
     void write(std::string_view rendered);
     // True once anything has been written.

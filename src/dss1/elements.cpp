@@ -2,6 +2,15 @@
 #include "dss1/elements.hpp"
 
 #include "dss1/bearer_capability.hpp"
+#include "dss1/call_state.hpp"
+#include "dss1/cause.hpp"
+#include "dss1/channel.hpp"
+#include "dss1/facility.hpp"
+#include "dss1/high_layer.hpp"
+#include "dss1/numbers.hpp"
+#include "dss1/progress.hpp"
+#include "dss1/single_octet.hpp"
+#include "dss1/user_user.hpp"
 #include "report/octets.hpp"
 
 namespace tarn::dss1 {
@@ -9,7 +18,30 @@ namespace tarn::dss1 {
 namespace {
 
 constexpr ElementEntry kElementDecoders[] = {
-    {0x04, BEARER_CAPABILITY},  // Bearer capability
+    {0x04, BEARER_CAPABILITY},          // Bearer capability
+    {0x08, CAUSE},                      // Cause
+    {0x10, CALL_IDENTITY},              // Call identity
+    {0x14, CALL_STATE},                 // Call state
+    {0x18, CHANNEL_IDENTIFICATION},     // Channel identification
+    {0x1C, FACILITY},                   // Facility
+    {0x1E, PROGRESS_INDICATOR},         // Progress indicator
+    {0x20, NETWORK_SPECIFIC_FAC},       // Network-specific facilities
+    {0x27, NOTIFICATION_INDICATOR},     // Notification indicator
+    {0x28, DISPLAY},                    // Display
+    {0x29, DATA_TIME},                  // Date/time
+    {0x2C, KEYPAD_FACILITY},            // Keypad facility
+    {0x6C, CALLING_PARTY_NUMBER},       // Calling party number
+    {0x6D, CALLING_PARTY_SUB},          // Calling party subaddress
+    {0x70, CALLED_PARTY_NUMBER},        // Called party number
+    {0x71, CALLED_PARTY_SUB},           // Called party subaddress
+    {0x78, TRANSIT_NETWORK_SELECTION},  // Transit network selection
+    {0x79, RESTART_INDICATOR},          // Restart indicator
+    {0x7C, LOW_LAYER_COMP},             // Low layer compatibility
+    {0x7D, HIGH_LAYER_COMP},            // High layer compatibility
+    {0x7E, subcl_20},                   // User-user
+    {0xA0, MORE_DATA},                  // More data
+    {0xA1, SENDING_COMPLETE},           // Sending complete
+    {0xB0, CONGESTION_LEVEL},           // Congestion level (Bx)
 };
 
 // The octet at 0-based digit offset `at`, or -1 when fewer than two hex digits are there.

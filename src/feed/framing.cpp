@@ -49,26 +49,10 @@ std::string dropped_notice(std::size_t bytes, Lang lang) {
 }
 
 bool is_utf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        std::size_t more = 0;
-        if (c < 0x80) {
-            more = 0;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-        } else {
-            return false;
-        }
-        if (i + more >= bytes.size() && more > 0) return false;
-        for (std::size_t k = 1; k <= more; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += more + 1;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const CodePoint cp = code_point_at(bytes, i);
+        if (!cp.valid) return false;
+        i += cp.size;
     }
     return true;
 }

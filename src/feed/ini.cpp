@@ -4,24 +4,18 @@
 #include <fstream>
 #include <system_error>
 
+#include "report/convert.hpp"
+
 namespace tarn::feed {
 
 namespace {
 
 constexpr std::size_t kMaxValue = 254;  // a 255-character buffer less its terminating zero
 
-std::string_view trim(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    const std::size_t last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
-}
-
 bool same_name(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
+        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
     }
     return true;
 }
@@ -77,9 +71,16 @@ unsigned short parse_port(std::string_view text) {
 
 namespace {
 
+// GetPrivateProfileString keeps a comment written after a value ("47123 ; main server");
+// Val then reads the number before it. A host name or a port holds no ';', so the value
+// ends there.
+std::string without_comment(std::string_view value) {
+    return std::string(trim(value.substr(0, value.find(';'))));
+}
+
 // Reads the port and says what is missing or wrong in a host and port pair.
-FeedAddress checked(FeedAddress address) {
-    address.port = parse_port(address.port_text);
+FeedAddress checked(FeedAddress address, std::string_view port) {
+    address.port = parse_port(port);
     if (address.host.empty()) {
         address.problem = AddressProblem::NoHost;
     } else if (address.port == 0) {
@@ -97,9 +98,10 @@ FeedAddress read_feed_address(const std::string& ini_path) {
         address.problem = AddressProblem::NoFile;
         return address;
     }
-    address.host = ReadIniString(ini_path, "Vantix", "RemoteHost", "");
+    address.host = without_comment(ReadIniString(ini_path, "Vantix", "RemoteHost", ""));
     address.port_text = ReadIniString(ini_path, "Vantix", "RemotePort", "");
-    return checked(std::move(address));
+    const std::string port = without_comment(address.port_text);
+    return checked(std::move(address), port);
 }
 
 FeedAddress parse_feed_address(std::string_view text) {
@@ -109,7 +111,8 @@ FeedAddress parse_feed_address(std::string_view text) {
     if (host.size() >= 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
     address.host = host;
     address.port_text = colon == std::string_view::npos ? std::string_view{} : text.substr(colon + 1);
-    return checked(std::move(address));
+    const std::string port = address.port_text;
+    return checked(std::move(address), port);
 }
 
 std::string describe_problem(const FeedAddress& address, std::string_view source, Lang lang) {

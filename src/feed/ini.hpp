@@ -18,6 +18,8 @@ std::string ReadIniString(const std::string& path, std::string_view section, std
                           std::string_view default_text);
 
 // The Vantix server's address from section "Vantix", keys "RemoteHost" and "RemotePort".
+// A comment after a value ("RemotePort = 47123 ; main server") is ignored, as Val reads
+// the number before it; any other text after the number makes the port invalid.
 enum class AddressProblem { None, NoFile, NoHost, BadPort };
 struct FeedAddress {
     std::string host;

@@ -50,7 +50,8 @@ constexpr Text kHoldProvided[] = {
     {"hold not provided", "удержание не обеспечено"},
     {"hold provided", kNotInIsupR.ru},
 };
-constexpr Label kCategoryResponseLabel{" Calling party's cat.resp.ind.. ", " Инд.ответа катег.вызывающ.ст.. "};
+constexpr Label kCategoryResponseLabel{" Calling party's cat.resp.ind.. ",
+                                       " Инд.ответа катег.вызывающ.ст.. "};
 constexpr Text kCategoryResponse[] = {
     {"calling party's category not included", "категория вызывающей стороны не включена"},
     {"calling party's category included", kNotInIsupR.ru},
@@ -178,9 +179,12 @@ constexpr Field kBackwardOctet1[] = {
     dense_field(8, 7, kEndToEndLabel, kEndToEnd),
 };
 constexpr Field kBackwardOctet2[] = {
-    dense_field(1, 1, kInterworkingLabel, kInterworking), dense_field(2, 2, kInformationLabel, kInformation),
-    dense_field(3, 3, kIsupLabel, kIsup),                 dense_field(4, 4, kHoldingLabel, kHolding),
-    dense_field(5, 5, kAccessLabel, kAccess),             dense_field(6, 6, kEchoLabel, kEcho),
+    dense_field(1, 1, kInterworkingLabel, kInterworking),
+    dense_field(2, 2, kInformationLabel, kInformation),
+    dense_field(3, 3, kIsupLabel, kIsup),
+    dense_field(4, 4, kHoldingLabel, kHolding),
+    dense_field(5, 5, kAccessLabel, kAccess),
+    dense_field(6, 6, kEchoLabel, kEcho),
     dense_field(8, 7, kSccpLabel, kSccp),
 };
 constexpr OctetFields kBackwardOctets[] = {kBackwardOctet1, kBackwardOctet2};

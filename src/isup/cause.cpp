@@ -2,6 +2,7 @@
 // ISUP-R reading, diagnostics.
 #include "isup/cause.hpp"
 
+#include "dss1/cause.hpp"
 #include "report/field.hpp"
 
 namespace tarn::isup {
@@ -11,22 +12,6 @@ namespace {
 constexpr Text kCauseName{" Cause indicators", " Индикаторы причины"};
 
 constexpr Label kLocationLabel{" Location...................... ", " Определение места............. "};
-constexpr Row kLocation[] = {
-    {0b0000, {"user", "пользователь"}},
-    {0b0001,
-     {"private network serving the local user", "частная сеть, обслуживающая локального пользователя"}},
-    {0b0010,
-     {"public network serving the local user",
-      "сеть общего пользования, обслуживающая локального пользователя"}},
-    {0b0011, {"transit network", "транзитная сеть"}},
-    {0b0100,
-     {"public network serving the remote user",
-      "сеть общего пользования, обслуживающая удаленного пользователя"}},
-    {0b0101,
-     {"private network serving the remote user", "частная сеть, обслуживающая удаленного пользователя"}},
-    {0b0111, {"international network", "международная сеть"}},
-    {0b1010, {"network beyond interworking point", "пункт взаимодействия"}},
-};
 constexpr Text kLocationOther{"reserved", "резерв"};
 
 constexpr Label kCodingLabel{" Coding standard............... ", " Стандарт кодирования.......... "};
@@ -181,7 +166,7 @@ bool optional_in(unsigned message_type) {
 }
 
 constexpr Field kOctet1[] = {
-    {4, 1, kLocationLabel, kLocation, kLocationOther},
+    {4, 1, kLocationLabel, dss1::kCauseLocation, kLocationOther},
     spare_field(5, 5, kSpare),
     dense_field(7, 6, kCodingLabel, kCoding),
     dense_field(8, 8, kExtensionLabel, kExtension),

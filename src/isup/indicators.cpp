@@ -15,14 +15,16 @@ namespace {
 // --- 06 Nature of connection indicators ---
 constexpr Text kNatureTitle{" Nature of connection indicators ", " Индикаторы типа соединения "};
 // The English labels of 06 have 31 characters, and their values begin with a blank.
-constexpr Label kSatelliteLabel = Label::raw(" Satellite indicator...........", " Индикатор спутника............ ");
+constexpr Label kSatelliteLabel =
+    Label::raw(" Satellite indicator...........", " Индикатор спутника............ ");
 constexpr Text kSatellite[] = {
     {" no satellite circuit in the connection ", "спутниковый канал в соединении не используется"},
     {" one satellite circuit in the connection", "используется один спутниковый канал в соединении"},
     {" two satellite circuits in the connection", "используются два спутниковых канала в соединении"},
     {" spare", "резерв"},
 };
-constexpr Label kContinuityLabel = Label::raw(" Continuity check indicator....", " Инд.контроля целостности...... ");
+constexpr Label kContinuityLabel =
+    Label::raw(" Continuity check indicator....", " Инд.контроля целостности...... ");
 constexpr Text kContinuity[] = {
     {" continuity check not required", "контроль целостности не требуется"},
     {" continuity check required on this circuit", "требуется контроль целостности на данном канале"},
@@ -30,12 +32,14 @@ constexpr Text kContinuity[] = {
      "контроль целостности выполнен в предыдущем участке"},
     {" spare", "резерв"},
 };
-constexpr Label kEchoLabel = Label::raw(" Echo control device indicator.", " Инд.уст-ва управления эхом.... ");
+constexpr Label kEchoLabel =
+    Label::raw(" Echo control device indicator.", " Инд.уст-ва управления эхом.... ");
 constexpr Text kEcho[] = {
     {" outgoing echo control device not included", "исходящий полукомплект эхоканселлера не включен"},
     {" outgoing echo control device included", "исходящий полукомплект эхоканселлера включен"},
 };
-constexpr Label kNatureSpare = Label::raw(" Spare.........................", " Резерв........................ ");
+constexpr Label kNatureSpare =
+    Label::raw(" Spare.........................", " Резерв........................ ");
 
 // --- 07 Forward call indicators ---
 constexpr Text kForwardTitle{" Forward call indicators ", " Прямые индикаторы вызова "};
@@ -153,13 +157,15 @@ constexpr Field kNatureOctet[] = {
 constexpr OctetFields kNatureOctets[] = {kNatureOctet};
 
 constexpr Field kForwardOctet1[] = {
-    dense_field(1, 1, kNationalLabel, kNational),         dense_field(3, 2, kEndToEndLabel, kEndToEnd),
-    dense_field(4, 4, kInterworkingLabel, kInterworking), dense_field(5, 5, kInformationLabel, kInformation),
-    dense_field(6, 6, kIsupLabel, kIsup),                 dense_field(8, 7, kPreferenceLabel, kPreference),
+    dense_field(1, 1, kNationalLabel, kNational),
+    dense_field(3, 2, kEndToEndLabel, kEndToEnd),
+    dense_field(4, 4, kInterworkingLabel, kInterworking),
+    dense_field(5, 5, kInformationLabel, kInformation),
+    dense_field(6, 6, kIsupLabel, kIsup),
+    dense_field(8, 7, kPreferenceLabel, kPreference),
 };
 constexpr Field kForwardOctet2[] = {
-    dense_field(1, 1, kAccessLabel, kAccess),
-    dense_field(3, 2, kSccpLabel, kSccp),
+    dense_field(1, 1, kAccessLabel, kAccess), dense_field(3, 2, kSccpLabel, kSccp),
     spare_field(8, 4, kSpare),  // bit 4 spare, bits 8-5 national use
 };
 constexpr OctetFields kForwardOctets[] = {kForwardOctet1, kForwardOctet2};
@@ -182,7 +188,8 @@ constexpr OctetFields kCategoryOctets[] = {kCategoryOctet};
 // Mandatory fixed in IAM: a title line and the fields.
 constexpr FieldsShape kNatureOfConnectionIndicators{kNatureTitle, Opening::Title, kNatureOctets};
 constexpr FieldsShape kForwardCallIndicators{kForwardTitle, Opening::Title, kForwardOctets};
-constexpr FieldsShape kOptionalForwardCallIndicators{kOptionalForwardName, Opening::Header, kOptionalForwardOctets};
+constexpr FieldsShape kOptionalForwardCallIndicators{kOptionalForwardName, Opening::Header,
+                                                     kOptionalForwardOctets};
 // Mandatory fixed in IAM (title line), optional in INF (header).
 constexpr FieldsShape kCallingPartysCategory{kCategoryName, Opening::ByPlace, kCategoryOctets};
 

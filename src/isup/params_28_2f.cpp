@@ -144,10 +144,13 @@ constexpr FieldsShape kUserToUserResponseShape{kUserToUserName, Opening::Header,
 }  // namespace
 
 constexpr FieldsShape kOptionalBackwardCallIndicators{
-    {" Optional backward call indicators", " Необязательные обратные индикаторы вызова"}, Opening::Header,
+    {" Optional backward call indicators", " Необязательные обратные индикаторы вызова"},
+    Opening::Header,
     kBackwardIndicatorsOctets};
 constexpr FieldsShape kAccessDeliveryInformation{
-    {" Access delivery information", " Информация о доставке в доступ"}, Opening::Header, kAccessDeliveryOctets};
+    {" Access delivery information", " Информация о доставке в доступ"},
+    Opening::Header,
+    kAccessDeliveryOctets};
 constexpr HexShape kOriginationIscPointCode{{" Origination ISC point code", " Код пункта исходящего МЦК"},
                                             kElementsLabel};
 constexpr HexShape kCallHistoryInformation{{" Call history information", " Информация об истории вызова"},
@@ -165,7 +168,8 @@ void subcl_2A(Context& ctx, const Element& e) {
 // Every octet gives a notification line and an extension line, also after an octet
 // whose extension bit says it is the last one.
 void subcl_2C(Context& ctx, const Element& e) {
-    if (!ctx.open(e, {" Generic notification indicator", " Индикатор родового уведомления"}, Opening::Header)) return;
+    if (!ctx.open(e, {" Generic notification indicator", " Индикатор родового уведомления"}, Opening::Header))
+        return;
     for (std::size_t i = 0; i < e.octets.size(); ++i) ctx.fields(e.octets.bits(i), kNotificationOctet);
 }
 

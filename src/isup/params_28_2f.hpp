@@ -9,11 +9,11 @@
 namespace tarn::isup {
 
 extern const FieldsShape kOptionalBackwardCallIndicators;  // 29 subcl_29
-void subcl_2A(Context& ctx, const Element& e);              // User-to-user indicators
-extern const HexShape kOriginationIscPointCode;             // 2B subcl_2B
-void subcl_2C(Context& ctx, const Element& e);              // Generic notification indicator
-extern const HexShape kCallHistoryInformation;              // 2D subcl_2D
+void subcl_2A(Context& ctx, const Element& e);             // User-to-user indicators
+extern const HexShape kOriginationIscPointCode;            // 2B subcl_2B
+void subcl_2C(Context& ctx, const Element& e);             // Generic notification indicator
+extern const HexShape kCallHistoryInformation;             // 2D subcl_2D
 extern const FieldsShape kAccessDeliveryInformation;       // 2E subcl_2E
-extern const HexShape kNetworkSpecificFacility;             // 2F subcl_2F (national use)
+extern const HexShape kNetworkSpecificFacility;            // 2F subcl_2F (national use)
 
 }  // namespace tarn::isup

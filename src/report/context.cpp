@@ -134,13 +134,15 @@ void Context::structured_field(std::string_view bits8, int hi, int lo, Text labe
                            line.substr(column.size + picked.size())});
 }
 
-void Context::field(std::string_view bits8, const Field& f) {
+void Context::field(std::string_view bits8, const Field& f, Cut cut) {
     if (!f.prints_in(lang_)) return;
-    field(bits8, f.hi, f.lo, f.label, t(f.text(bits_value(bits8, f.hi, f.lo))));
+    const bool whole = bits_of(bits8, f.hi, f.lo).size() == static_cast<std::size_t>(f.hi - f.lo + 1);
+    const Text value = cut == Cut::LastRow && !whole ? f.last_row() : f.text(bits_value(bits8, f.hi, f.lo));
+    field(bits8, f.hi, f.lo, f.label, t(value));
 }
 
-void Context::fields(std::string_view bits8, std::span<const Field> table) {
-    for (const Field& f : table) field(bits8, f);
+void Context::fields(std::string_view bits8, std::span<const Field> table, Cut cut) {
+    for (const Field& f : table) field(bits8, f, cut);
 }
 
 void Context::octets(Text label, std::string_view value) {

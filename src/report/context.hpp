@@ -25,6 +25,11 @@ inline constexpr Label kSpare{" Spare......................... ", " Резерв
 // The MISTAKE text of an element or parameter whose contents do not match its format.
 inline constexpr Text kInvalidFormat{"Invalid element format", "недопустимый формат элемента"};
 
+// How a field reads when the end of the contents cuts it (its bit text is shorter than
+// its width): by the value of the bits that are there (none read 0), or as no value at
+// all, showing the text of its table's last row (Field::last_row).
+enum class Cut { Value, LastRow };
+
 // How an element or parameter opens its lines.
 enum class Opening {
     Header,       // identification line, title line, length line; then the length check
@@ -112,10 +117,11 @@ public:
         field(bits8, hi, lo, label, t(value));
     }
     // The line of `f` read from the octet whose bit text is `bits8`: the text of the value
-    // of its bits. Nothing when the field belongs to the other reading.
-    void field(std::string_view bits8, const Field& f);
+    // of its bits; `cut` says how a field cut by the end of the contents reads. Nothing
+    // when the field belongs to the other reading.
+    void field(std::string_view bits8, const Field& f, Cut cut = Cut::Value);
     // The lines of the fields of one octet, in table order.
-    void fields(std::string_view bits8, std::span<const Field> table);
+    void fields(std::string_view bits8, std::span<const Field> table, Cut cut = Cut::Value);
 
     // A line for whole octets: " ********", a 32-character label literal, the value.
     void octets(Text label, std::string_view value);

@@ -41,6 +41,14 @@ void append_utf8(std::string& out, char32_t cp) {
     }
 }
 
+// The names of the control codes 00-1F. A text element shows a control code by its name in
+// angle brackets, so that a CR, LF or ETX in the data never ends a report line or a feed
+// report, and no other control code reaches the screen or the output file.
+constexpr std::string_view kControlNames[32] = {
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "HT", "LF",  "VT",  "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US",
+};
+
 void append_cp1251(std::string& out, unsigned char byte) {
     if (byte < 0x80) {
         out += static_cast<char>(byte);
@@ -123,8 +131,22 @@ std::string AdrS(std::string_view hex) {
 
 std::string IA5(std::string_view hex) {
     std::string out;
+    out.reserve(hex.size());
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        append_cp1251(out, static_cast<unsigned char>(hex_number(hex.substr(i, 2))));
+        const auto byte = static_cast<unsigned char>(hex_number(hex.substr(i, 2)));
+        if (byte < 0x20) {
+            out += '<';
+            out += kControlNames[byte];
+            out += '>';
+        } else if (byte == 0x7F) {
+            out += "<DEL>";
+        } else if (byte == 0x98) {
+            // The one code of Windows-1251 without a character: Windows gives it the C1
+            // control U+0098, which terminals take as the start of a control string.
+            out += "<98>";
+        } else {
+            append_cp1251(out, byte);
+        }
     }
     return out;
 }
@@ -136,58 +158,61 @@ std::string cp1251_to_utf8(std::string_view bytes) {
     return out;
 }
 
+CodePoint code_point_at(std::string_view utf8, std::size_t at) {
+    if (at >= utf8.size()) return {};
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    if (lead < 0x80) return {lead, 1, true};
+    std::size_t more = 0;
+    char32_t cp = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        more = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        more = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        more = 3;
+        cp = lead & 0x07;
+    } else {
+        return {};
+    }
+    if (at + more >= utf8.size()) return {};
+    for (std::size_t k = 1; k <= more; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[at + k]);
+        if ((next & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    return {cp, more + 1, true};
+}
+
 std::string utf8_to_cp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        char32_t cp = 0;
-        std::size_t extra = 0;
-        if (lead < 0x80) {
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            cp = lead & 0x1F;
-            extra = 1;
-        } else if ((lead & 0xF0) == 0xE0) {
-            cp = lead & 0x0F;
-            extra = 2;
-        } else if ((lead & 0xF8) == 0xF0) {
-            cp = lead & 0x07;
-            extra = 3;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const CodePoint cp = code_point_at(utf8, i);
+        i += cp.size;
+        if (!cp.valid) {
+            out += '?';
+        } else if (cp.value < 0x80) {
+            out += static_cast<char>(cp.value);
         } else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        bool ok = true;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
-                ok = false;
-                break;
+            char mapped = '?';
+            for (std::size_t b = 0; b < kCp1251High.size(); ++b) {
+                if (kCp1251High[b] == cp.value) {
+                    mapped = static_cast<char>(0x80 + b);
+                    break;
+                }
             }
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+            out += mapped;
         }
-        if (!ok) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        i += extra + 1;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char mapped = '?';
-        for (std::size_t b = 0; b < kCp1251High.size(); ++b) {
-            if (kCp1251High[b] == cp) {
-                mapped = static_cast<char>(0x80 + b);
-                break;
-            }
-        }
-        out += mapped;
     }
     return out;
+}
+
+std::string_view trim(std::string_view s, std::string_view blanks) {
+    const std::size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
 std::size_t utf8_length(std::string_view utf8) {
@@ -201,7 +226,7 @@ std::size_t utf8_length(std::string_view utf8) {
 std::string to_upper_ascii(std::string_view s) {
     std::string out(s);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        c = upper_ascii(c);
     }
     return out;
 }

@@ -34,8 +34,10 @@ unsigned hex_number(std::string_view hex);
 // every F becomes "ST" (end of pulsing).
 std::string AdrS(std::string_view hex);
 
-// IA5: each octet as one character of Windows-1251, returned as UTF-8.
-// An odd last hex digit is ignored.
+// IA5: each octet as one character of Windows-1251, returned as UTF-8. A control code is
+// shown by its name in angle brackets ("<CR>", "<LF>", "<ETX>", "<DEL>"; "<98>" for the
+// code without a character), so a text never breaks a report line. An odd last hex digit
+// is ignored.
 std::string IA5(std::string_view hex);
 
 // Windows-1251 <-> UTF-8. Characters without a Windows-1251 form become "?".
@@ -45,7 +47,27 @@ std::string utf8_to_cp1251(std::string_view utf8);
 // Number of characters (code points) in a UTF-8 text.
 std::size_t utf8_length(std::string_view utf8);
 
+// ASCII upper and lower case of one character; every other byte is left as it is.
+constexpr char upper_ascii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char lower_ascii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 // ASCII upper case of every character (multi-byte UTF-8 sequences are left as they are).
 std::string to_upper_ascii(std::string_view s);
+
+// `s` without the characters of `blanks` at either end.
+std::string_view trim(std::string_view s, std::string_view blanks = " \t\r\n");
+
+// The UTF-8 sequence at byte `at` of `utf8`: its code point and its length in bytes. A byte
+// that starts no well-formed sequence (a stray continuation byte, an overlong or cut
+// sequence) gives valid = false and size 1.
+struct CodePoint {
+    char32_t value = 0;
+    std::size_t size = 1;
+    bool valid = false;
+};
+CodePoint code_point_at(std::string_view utf8, std::size_t at);
 
 }  // namespace tarn

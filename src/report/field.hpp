@@ -78,6 +78,14 @@ struct Field {
     constexpr bool prints_in(Lang lang) const {
         return only == Only::Both || (only == Only::English) == (lang == Lang::English);
     }
+    // The text of the table's last row: the "any other" text, else the last text of the
+    // table. A field cut short by the end of the contents matches no row and may show it.
+    constexpr Text last_row() const {
+        if (!other.en.empty() || !other.ru.empty()) return other;
+        if (!dense.empty()) return dense.back();
+        if (!values.empty()) return values.back().text;
+        return {};
+    }
 };
 
 // A field whose table has one text for each value of bits hi..lo, in value order.

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "report/convert.hpp"
+
 namespace tarn {
 
 namespace {
@@ -54,14 +56,6 @@ std::size_t after_chars(std::string_view s, std::size_t n) {
 }
 
 }  // namespace
-
-std::string_view trim_text(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] == ' ') ++first;
-    while (last > first && text[last - 1] == ' ') --last;
-    return text.substr(first, last - first);
-}
 
 std::string_view label_name(std::string_view label) {
     // The leader cannot be told from a dot that ends an abbreviation ("ind."): every dot at
@@ -215,8 +209,8 @@ void Recorder::frame(const FrameFacts& facts) {
 void Recorder::message_type(unsigned code, std::string_view name, std::string_view acronym) {
     rec_.has_type = true;
     rec_.type_code = code;
-    rec_.type_name = keep(trim_text(name));
-    rec_.acronym = keep(trim_text(acronym));
+    rec_.type_name = keep(trim(name, " "));
+    rec_.acronym = keep(trim(acronym, " "));
     end_frame();
 }
 
@@ -234,7 +228,7 @@ void Recorder::identification(const Element& e, std::string_view name, bool mand
     // an element it carries) opens an element of its own.
     const RecordItem* current = innermost();
     if (current == nullptr || current->named) open_element(e, true);
-    const Span kept = keep(trim_text(name));
+    const Span kept = keep(trim(name, " "));
     RecordItem& item = *innermost();
     item.name = kept;
     item.named = true;
@@ -244,7 +238,7 @@ void Recorder::identification(const Element& e, std::string_view name, bool mand
 void Recorder::title(std::string_view name) {
     RecordItem* current = innermost();
     if (current != nullptr && !current->named) {
-        const Span kept = keep(trim_text(name));
+        const Span kept = keep(trim(name, " "));
         current = innermost();
         current->name = kept;
         current->named = true;
@@ -268,12 +262,12 @@ void Recorder::field(const FieldLine& line) {
 }
 
 void Recorder::mistake(std::string_view text) {
-    add_mistake(trim_text(text), nullptr);
+    add_mistake(trim(text, " "), nullptr);
 }
 
 void Recorder::line(std::string_view text) {
     if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
-        add_mistake(trim_text(text.substr(prefix.size())), nullptr);
+        add_mistake(trim(text.substr(prefix.size()), " "), nullptr);
         return;
     }
     FieldLine field_line;
@@ -281,7 +275,7 @@ void Recorder::line(std::string_view text) {
         add_field(field_line);
         return;
     }
-    const std::string_view shown = trim_text(text);
+    const std::string_view shown = trim(text, " ");
     if (shown.empty()) return;
     // An element whose decoder writes its title as a plain line is named by it.
     if (RecordItem* current = innermost(); current != nullptr && !current->named) {
@@ -297,7 +291,7 @@ void Recorder::line(std::string_view text) {
 
 void Recorder::add_mistake(std::string_view text, const FieldLine* as_field) {
     const Span kept = keep(text);
-    const Span shown = as_field != nullptr ? keep(trim_text(as_field->text)) : Span{};
+    const Span shown = as_field != nullptr ? keep(trim(as_field->text, " ")) : Span{};
     RecordItem& item = add(RecordItem::Kind::Mistake);
     item.text = kept;
     if (as_field != nullptr) {
@@ -327,7 +321,7 @@ void Recorder::add_field(const FieldLine& line) {
     const Span name = keep(label_name(line.label));
     // In the English report both labels are the same literal.
     const Span name_en = line.label_en.data() == line.label.data() ? name : keep(label_name(line.label_en));
-    const Span text = keep(trim_text(line.text));
+    const Span text = keep(trim(line.text, " "));
     RecordItem& item = add(RecordItem::Kind::Field);
     set_column(item, line.column);
     item.name = name;

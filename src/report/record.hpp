@@ -112,8 +112,6 @@ private:
 // The name of a label without its dot leader and blanks: " Odd/even indicator............ "
 // gives "Odd/even indicator". A dot that ends an abbreviation goes with the leader.
 std::string_view label_name(std::string_view label);
-// The text without leading and trailing blanks.
-std::string_view trim_text(std::string_view text);
 // The MISTAKE prefix (" MISTAKE: " or " ОШИБКА: ") `line` begins with, or an empty view.
 std::string_view mistake_prefix(std::string_view line);
 // A line laid out as a field (one blank, a bit column of 1 to 8 of "01.*", one blank, the

@@ -9,6 +9,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "report/convert.hpp"
+
 namespace tarn {
 
 namespace {
@@ -208,6 +210,15 @@ std::string_view digits_of(const MessageRecord& r, unsigned code) {
     return digits;
 }
 
+// The English names compare without regard to ASCII case ("Cause value", "Cause Value").
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
+    }
+    return true;
+}
+
 // Identifiers of the elements the summary reads, per protocol.
 struct SummaryCodes {
     unsigned called;
@@ -360,8 +371,8 @@ void JsonLines::frame(const FrameFacts& facts) {
 void JsonLines::message_type(unsigned code, std::string_view name, std::string_view acronym) {
     has_type_ = true;
     type_code_ = code;
-    type_name_ = keep(trim_text(name));
-    acronym_.assign(trim_text(acronym));
+    type_name_ = keep(trim(name, " "));
+    acronym_.assign(trim(acronym, " "));
     in_frame_ = false;
 }
 
@@ -405,14 +416,14 @@ void JsonLines::identification(const Element& e, std::string_view name, bool man
     // an element it carries) opens an element of its own.
     if (nameable() == nullptr) push(e, true);
     Open& o = open_.back();
-    o.name = keep(trim_text(name));
+    o.name = keep(trim(name, " "));
     o.named = true;
     o.mandatory = mandatory;
 }
 
 void JsonLines::title(std::string_view name) {
     if (Open* o = nameable()) {
-        o->name = keep(trim_text(name));
+        o->name = keep(trim(name, " "));
         o->named = true;
         return;
     }
@@ -430,7 +441,7 @@ void JsonLines::field(const FieldLine& line) {
         return;
     }
     const std::string_view name = label_name(line.label);
-    const std::string_view text = trim_text(line.text);
+    const std::string_view text = trim(line.text, " ");
     Writer w = item(name.size() + text.size() + line.column.size());
     w.lit("{\"kind\":\"field\",\"bits\":\"");
     w.escaped(line.column);
@@ -445,11 +456,11 @@ void JsonLines::field(const FieldLine& line) {
 }
 
 void JsonLines::mistake(std::string_view text) {
-    write_mistake(trim_text(text), nullptr);
+    write_mistake(trim(text, " "), nullptr);
 }
 
 void JsonLines::write_mistake(std::string_view text, const FieldLine* as_field) {
-    const std::string_view shown = as_field != nullptr ? trim_text(as_field->text) : std::string_view{};
+    const std::string_view shown = as_field != nullptr ? trim(as_field->text, " ") : std::string_view{};
     Writer w = item(text.size() + shown.size() + (as_field != nullptr ? as_field->column.size() : 0));
     w.lit("{\"kind\":\"mistake\",\"text\":\"");
     w.escaped(text);
@@ -468,7 +479,7 @@ void JsonLines::write_mistake(std::string_view text, const FieldLine* as_field) 
 
 void JsonLines::line(std::string_view text) {
     if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
-        write_mistake(trim_text(text.substr(prefix.size())), nullptr);
+        write_mistake(trim(text.substr(prefix.size()), " "), nullptr);
         return;
     }
     FieldLine field_line;
@@ -476,7 +487,7 @@ void JsonLines::line(std::string_view text) {
         field(field_line);
         return;
     }
-    const std::string_view shown = trim_text(text);
+    const std::string_view shown = trim(text, " ");
     if (shown.empty()) return;
     // An element whose decoder writes its title as a plain line is named by it.
     if (Open* o = nameable()) {
@@ -574,7 +585,7 @@ SummaryFacts summary_facts(const MessageRecord& r) {
     if (cause != r.items.size()) {
         for (std::size_t i = cause + 1; i < r.items[cause].end; ++i) {
             const RecordItem& it = r.items[i];
-            if (it.kind == Kind::Field && r.str(it.name_en) == "Cause value") {
+            if (it.kind == Kind::Field && same_ignoring_case(r.str(it.name_en), "Cause value")) {
                 facts.cause = it.raw;
                 facts.cause_text = r.str(it.text);
                 break;

@@ -52,8 +52,8 @@ std::string fold_case(std::string_view utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c - 'A' + 'a');
+        if (c < 0x80) {
+            out += lower_ascii(static_cast<char>(c));
         } else if ((c == 0xD0 || c == 0xD1) && i + 1 < utf8.size()) {
             // Two-byte Cyrillic letters U+0400..U+047F.
             unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);

@@ -24,9 +24,16 @@ std::string_view trim_blanks(std::string_view s) {
 
 }  // namespace
 
-void ProtocolDispatch(Context& ctx, std::string_view message) {
-    if (message.substr(0, 2) == "08") dss1::DEC_DSS(ctx, message);
-    if (message.size() >= 2 && message[1] == '5') isup::DEC_SS(ctx, message);
+bool ProtocolDispatch(Context& ctx, std::string_view message) {
+    if (message.substr(0, 2) == "08") {
+        dss1::DEC_DSS(ctx, message);
+        return true;
+    }
+    if (message.size() >= 2 && message[1] == '5') {
+        isup::DEC_SS(ctx, message);
+        return true;
+    }
+    return false;
 }
 
 std::string decode_message(Session& session, std::string_view message) {
@@ -53,6 +60,19 @@ SingleResult decode_single(Session& session, std::string& box) {
     Context ctx(session.settings.lang, true, box);
     ProtocolDispatch(ctx, *message);
     return {true, ctx.take_screen()};
+}
+
+std::string message_cut_line(Lang lang, std::size_t octets) {
+    // Whole groups are kept, so the count is a multiple of 8 and the genitive plural
+    // ("после 4096 октетов") always fits.
+    constexpr Text kCut{" MISTAKE: Message too long: cut after ",
+                        " ОШИБКА: сообщение слишком длинное - обрезано после "};
+    constexpr Text kOctets{" octets", " октетов"};
+    std::string line(kCut.pick(lang));
+    line += std::to_string(octets);
+    line += kOctets.pick(lang);
+    line += kCrLf;
+    return line;
 }
 
 void MultiRun::feed(std::string_view text) {
@@ -91,7 +111,11 @@ void MultiRun::end_token(const char* at) {
         // The group began 16 characters before the separator `at` (or in an earlier piece).
         if (txtM_.empty() && decode_)
             message_line_ = line_at(at != nullptr && at - chunk_ >= 16 ? at - 16 : chunk_);
-        txtM_ += token_;  // one more group of the message being collected
+        if (txtM_.size() + 16 <= max_digits_) {
+            txtM_ += token_;  // one more group of the message being collected
+        } else {
+            cut_ = true;  // beyond the bound: the message goes on, its digits are dropped
+        }
     } else if (!txtM_.empty()) {
         end_message();  // any other token ends the message
     }
@@ -100,8 +124,10 @@ void MultiRun::end_token(const char* at) {
 }
 
 void MultiRun::end_message() {
-    std::string report =
-        decode_ ? decode_(txtM_, MessageAt{messages_ + 1, message_line_}) : decode_message(session_, txtM_);
+    std::string report = decode_ ? decode_(txtM_, MessageAt{messages_ + 1, message_line_, cut_})
+                                 : decode_message(session_, txtM_);
+    if (cut_ && !report.empty()) report += message_cut_line(session_.settings.lang, txtM_.size() / 2);
+    cut_ = false;
     txtM_.clear();
     ++messages_;
     sink_(std::move(report));

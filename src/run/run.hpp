@@ -19,7 +19,8 @@ inline constexpr std::string_view kBadInputText = "Допустимые инфо
 
 // Calls the DSS1 decoder for a message that begins with the Q.931 discriminator 08, the
 // ISUP decoder for one whose first octet has the service indicator 0101 (second digit 5).
-void ProtocolDispatch(Context& ctx, std::string_view message);
+// True when one of them ran.
+bool ProtocolDispatch(Context& ctx, std::string_view message);
 
 // Decodes one message of a multi-message run: its report, with the hex dump as title.
 std::string decode_message(Session& session, std::string_view message);
@@ -37,23 +38,38 @@ struct SingleResult {
 };
 SingleResult decode_single(Session& session, std::string& box);
 
+// The longest message decoded, in hex digits: 4096 octets, 512 groups. The longest real
+// signalling unit is far shorter (an ISUP message fills at most the 272-octet SIF of
+// Q.703/Q.704 MTP, or the 4091-octet SIF of Q.2210 broadband MTP; a DSS1 message at most
+// the 260-octet information field of a LAPD I frame), and the report of a message this
+// long (at most about 200 report bytes for each hex digit, for ISUP parameters of two
+// octets) stays within a few megabytes.
+inline constexpr std::size_t kMaxMessageDigits = 8192;
+
+// The line that ends the report of a message whose digits went on beyond the bound:
+// " MISTAKE: Message too long: cut after N octets", CR LF (Russian " ОШИБКА: ...").
+std::string message_cut_line(Lang lang, std::size_t octets);
+
 // Where a message of a multi-message run stands in the text.
 struct MessageAt {
     std::size_t index = 0;  // its number among the messages found, from 1
     std::size_t line = 0;   // the line (ended by LF) of its first group, from 1
+    bool cut = false;       // groups beyond the bound were dropped
 };
 
 // Multi-message mode, streamed: text goes in by pieces of any size, and each message's
-// report goes to the sink as soon as the message has ended. Memory stays bounded by the
-// longest message, whatever the length of the text or of its tokens.
+// report goes to the sink as soon as the message has ended. Memory stays bounded whatever
+// the length of the text, of its tokens or of its messages: a message is decoded from its
+// first `max_digits` digits (a whole number of groups), the groups beyond are dropped and
+// its report ends with the message_cut_line (unless no decoder took the message).
 class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
     // Turns one message's digits into its report; decode_message by default. Only a run
     // with its own Decode counts lines for the positions.
     using Decode = std::function<std::string(std::string_view message, const MessageAt& at)>;
-    MultiRun(Session& session, Sink sink, Decode decode = {})
-        : session_(session), sink_(std::move(sink)), decode_(std::move(decode)) {}
+    MultiRun(Session& session, Sink sink, Decode decode = {}, std::size_t max_digits = kMaxMessageDigits)
+        : session_(session), sink_(std::move(sink)), decode_(std::move(decode)), max_digits_(max_digits) {}
 
     void feed(std::string_view text);
     void finish();  // ends the last token and the last message
@@ -72,7 +88,9 @@ private:
     Decode decode_;
     std::string token_;  // current token, kept up to 17 characters
     bool token_long_ = false;
+    std::size_t max_digits_;
     std::string txtM_;  // message being collected: whole 16-digit groups
+    bool cut_ = false;  // groups of the message were dropped beyond max_digits_
     std::size_t messages_ = 0;
     std::size_t line_ = 1;           // lines counted so far, from 1
     const char* chunk_ = nullptr;    // the piece being fed

@@ -31,21 +31,17 @@ public:
 
     // Decodes one message (its digits, and the title its report shows) and appends its
     // rendering to `out` when a decoder recognised it; its text report to `text` when given.
+    // `cut`: the message's digits went on beyond the bound of a message (kMaxMessageDigits).
     void decode(Session& session, std::string_view message, std::string title, bool single,
-                const MessageSource& at, std::string& out, std::string* text = nullptr);
+                const MessageSource& at, std::string& out, std::string* text = nullptr, bool cut = false);
 
     // A typed message: false, with nothing rendered, when decode_single rejects it.
-    bool single(Session& session, std::string& box, std::string& out);
+    bool single(Session& session, std::string& box, std::string& out, bool cut = false);
 
     // A multi-message run over a text given in pieces; each message's rendering goes to
     // `sink` as soon as the message has ended. `input` names the text (file, index and line
     // are filled in per message) and must outlive the run.
     MultiRun multi(Session& session, const MessageSource& input, MultiRun::Sink sink);
-
-    // One report received from the feed, decoded as a multi-message run: true, with the
-    // renderings in `out`, when its text report would be delivered (it has lines and the
-    // filter, when on, finds its text); false when it is dropped.
-    bool feed_report(Session& session, std::string_view text, long report, std::string& out);
 
 private:
     Format format_;

@@ -12,9 +12,10 @@
 #include "app/prompts.hpp"
 
 struct FakePrompts final : tarn::app::Prompts {
-    QString openAnswer, saveAnswer;     // the file "chosen"; empty: cancelled
-    std::optional<QString> textAnswer;  // the input box's answer; nothing: cancelled
-    QStringList asked;                  // every dialog and message box, in order
+    QString openAnswer, saveAnswer;      // the file "chosen"; empty: cancelled
+    tarn::app::SaveChoice saveAsAnswer;  // the report window's Save as dialog
+    std::optional<QString> textAnswer;   // the input box's answer; nothing: cancelled
+    QStringList asked;                   // every dialog and message box, in order
 
     QString openFileName(QWidget*, const QString& filter) override {
         asked << "open " + filter;
@@ -23,6 +24,11 @@ struct FakePrompts final : tarn::app::Prompts {
     QString saveFileName(QWidget*, const QString& proposed, const QString&) override {
         asked << "save " + proposed;
         return saveAnswer;
+    }
+    tarn::app::SaveChoice saveAs(QWidget*, const QString& proposed, const QStringList& filters,
+                                 int preferred) override {
+        asked << "save as " + proposed + "|" + filters.join(";;") + "|" + QString::number(preferred);
+        return saveAsAnswer;
     }
     std::optional<QString> text(QWidget*, const QString& title, const QString&,
                                 const QString& proposed) override {

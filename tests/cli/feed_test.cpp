@@ -96,6 +96,10 @@ struct Tool {
     // Ctrl-C: the exit status, or -1 when the tool did not stop within 5 s.
     int interrupt() {
         ::kill(pid, SIGINT);
+        return wait_end();
+    }
+    // The exit status (128 + the signal that ended it), or -1 when the tool is still running after 5 s.
+    int wait_end() {
         for (int i = 0, status = 0; i < 100;
              ++i, std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
             if (::waitpid(pid, &status, WNOHANG) != pid) continue;
@@ -150,6 +154,18 @@ TEST(CliFeed, SummaryRowsOfTheDeliveredReports) {
     const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(file, header + rows);
     std::filesystem::remove(out);
+}
+
+TEST(CliFeed, StopsWhenTheReaderOfItsOutputGoesAway) {
+    Listener server;
+    Tool tool({"--feed", server.address(), "--lang", "en"});
+    ASSERT_TRUE(server.accept());
+    ASSERT_TRUE(tool.wait_for("Connect: " + server.address())) << tool.text;
+    ASSERT_TRUE(server.send("\x02" + kAnm + "\x03"));
+    ASSERT_TRUE(tool.wait_for(tarn::kReportEnd)) << tool.text;
+    ::close(tool.pipe_fd), tool.pipe_fd = -1;  // | head has what it wanted and goes
+    // The tool ends by SIGPIPE without waiting for another report to write.
+    EXPECT_EQ(tool.wait_end(), 128 + SIGPIPE);
 }
 
 TEST(CliFeed, ReconnectsWhileTheServerIsDown) {

@@ -1,71 +1,117 @@
 #include "cli/tool.hpp"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
 namespace tarn::test {
 
-ToolResult run_tool(const std::vector<std::string>& args, const std::string& input) {
-    int in[2], out[2], err[2];
-    if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(in[0], 0);
-        dup2(out[1], 1);
-        dup2(err[1], 2);
-        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
-        std::vector<char*> argv;
-        std::string tool = TARN_DECODE;
-        argv.push_back(tool.data());
-        std::vector<std::string> copy = args;
-        for (std::string& a : copy) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(tool.c_str(), argv.data());
-        _exit(127);
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+[[noreturn]] void exec_tool(const std::vector<std::string>& args, const ToolRun& how, int in, int out,
+                            int err) {
+    std::signal(SIGPIPE, SIG_DFL);
+    dup2(in, 0);
+    if (how.stdout_path == "closed") {
+        close(1);
+    } else {
+        if (!how.stdout_path.empty()) out = open(how.stdout_path.c_str(), O_WRONLY);
+        dup2(out, 1);
     }
+    dup2(err, 2);
+    if (how.memory_limit != 0) {
+        const rlimit limit{how.memory_limit, how.memory_limit};
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    if (how.as_nobody && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+        _exit(126);
+    std::vector<char*> argv;
+    std::string tool = TARN_DECODE;
+    argv.push_back(tool.data());
+    std::vector<std::string> copy = args;
+    for (std::string& a : copy) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execv(tool.c_str(), argv.data());
+    _exit(127);
+}
+
+}  // namespace
+
+ToolResult run_tool(const std::vector<std::string>& args, const std::string& input) {
+    ToolRun how;
+    how.input = input;
+    return run_tool(args, how);
+}
+
+ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
+    std::signal(SIGPIPE, SIG_IGN);  // the tool may end before it has read all its input
+    int in[2], out[2], err[2];
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return {};
+    const pid_t pid = fork();
+    if (pid == 0) exec_tool(args, how, in[0], out[1], err[1]);
     close(in[0]);
     close(out[1]);
     close(err[1]);
+    // Standard input is written no faster than the tool reads it, so that the tool's output
+    // keeps being read meanwhile.
+    fcntl(in[1], F_SETFL, O_NONBLOCK);
     ToolResult result;
+    int fds[3] = {out[0], err[0], in[1]};  // -1 once closed
+    auto shut = [&fds](int k) {
+        if (fds[k] >= 0) close(fds[k]);
+        fds[k] = -1;
+    };
+    if (!how.stdout_path.empty()) shut(0);
+    if (how.input.empty() && !how.keep_input_open) shut(2);
     std::size_t written = 0;
-    int in_fd = in[1];
-    if (input.empty()) {
-        close(in_fd);
-        in_fd = -1;
-    }
-    bool out_open = true, err_open = true;
+    bool signalled = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(how.timeout_ms);
     char buffer[65536];
-    while (out_open || err_open) {
-        pollfd fds[3] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {in_fd, POLLOUT, 0}};
-        if (poll(fds, in_fd >= 0 ? 3 : 2, 30000) <= 0) break;
-        for (int k = 0; k < 2; ++k) {
-            if (!(fds[k].revents & (POLLIN | POLLHUP))) continue;
-            const ssize_t got = read(fds[k].fd, buffer, sizeof buffer);
-            if (got <= 0) {
-                (k == 0 ? out_open : err_open) = false;
-                close(fds[k].fd);
-                (k == 0 ? out[0] : err[0]) = -1;
-            } else {
-                (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
-            }
+    while (fds[0] >= 0 || fds[1] >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        const bool writing = fds[2] >= 0 && written < how.input.size();
+        pollfd p[3] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}, {writing ? fds[2] : -1, POLLOUT, 0}};
+        if (left.count() <= 0 || poll(p, 3, static_cast<int>(left.count())) <= 0) {
+            kill(pid, SIGKILL);
+            break;
         }
-        if (in_fd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const ssize_t put = write(in_fd, input.data() + written, input.size() - written);
-            if (put > 0) written += static_cast<std::size_t>(put);
-            if (put <= 0 || written == input.size()) {
-                close(in_fd);
-                in_fd = -1;
+        for (int k = 0; k < 2; ++k) {
+            if (!(p[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            const ssize_t got = read(fds[k], buffer, sizeof buffer);
+            if (got <= 0) {
+                shut(k);
+                continue;
             }
+            (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
+        }
+        if (how.close_after != 0 && fds[0] >= 0 && result.out.size() >= how.close_after) shut(0);
+        if (how.signal != 0 && !signalled && result.out.size() >= how.signal_after) {
+            kill(pid, how.signal);
+            signalled = true;
+        }
+        if (p[2].revents & (POLLOUT | POLLERR | POLLHUP)) {
+            const ssize_t put = write(fds[2], how.input.data() + written, how.input.size() - written);
+            if (put > 0) written += static_cast<std::size_t>(put);
+            if (put <= 0 || (written == how.input.size() && !how.keep_input_open)) shut(2);
         }
     }
-    if (in_fd >= 0) close(in_fd);
+    for (int k = 0; k < 3; ++k) shut(k);
     int status = 0;
     waitpid(pid, &status, 0);
-    result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
 }
 

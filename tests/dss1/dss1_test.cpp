@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "dss1/bearer_capability.hpp"
+#include "report_lines.hpp"
 #include "run/run.hpp"
 
 namespace tarn::dss1 {
@@ -15,16 +17,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The lines of `report`; every line must end with CR LF, and no CR or LF stand elsewhere.
+using test::report_lines;
 Lines lines_of(std::string_view report) {
-    Lines lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = report.find("\r\n", start)) != std::string_view::npos; start = end + 2) {
-        lines.emplace_back(report.substr(start, end - start));
-        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos) << report;
-    }
-    EXPECT_EQ(start, report.size()) << report;
-    return lines;
+    return report_lines(report);
 }
 
 // The lines from index `first` to the end; a marker line when there are fewer lines.
@@ -309,15 +304,141 @@ const Row kRows[] = {
     {"PacketModeDigital", "884080", Lang::English, 11, {
         " ." "000" ".... Structure..................... " "service data unit integrity", kNoExtEn}, Mode::Body},
     {"PacketModeSpeech", "804080", Lang::English, 11, {" ." "000" ".... Structure..................... " "default", kNoExtEn}, Mode::Body},
-    // Values outside the tables; a missing octet 4 ends the element.
-    {"ReservedValuesWithoutOctet4", "FF", Lang::English, 1, {
+    // Values outside the tables. Octet 4 is announced but missing: its fields print empty
+    // with the table's last row, and the element ends there (no place for octet 5).
+    {"ReservedValuesOctet4Missing", "FF", Lang::English, 1, {
         " ..." "11111" " Inform. transfer capability... " "reserved",
         " ." "11" "..... Coding standard............... " "standard defined for the network (either public or private) present on the network side of the interface",
-        kNoExtEn}, Mode::Body},
+        kNoExtEn,
+        " 4 octet",
+        " ... Information transfer rate..... reserved",
+        " ...... Transfer mode................. reserved",
+        " ....... Extension..................... no extension"}, Mode::Body},
     // Octet 3 with extension 0: nothing at all.
     {"Octet3WithoutExtension", "0090A3", Lang::English, 0, {}, Mode::Body},
-    // Missing octets end the element; so does octet 4b with extension 0 (no place for 5).
-    {"MissingOctet5a", "889021", Lang::English, 11, {kContEn}, Mode::Body},
+    // Short contents in a SETUP: the octets the extension bits announce print with empty
+    // bit columns and the texts of their tables' last rows.
+    {"Octet4Missing", "08010105040180", Lang::English, 9, {
+        " 00000100 Mandatory parameter........... Bearer capability",
+        " Bearer capability",
+        " 00000001 Length........................ 1 Dec",
+        " 3 octet",
+        " ...00000 Inform. transfer capability... speech",
+        " .00..... Coding standard............... CCITT standardized coding as described below",
+        kNoExtEn,
+        " 4 octet",
+        " ... Information transfer rate..... reserved",
+        " ...... Transfer mode................. reserved",
+        " ....... Extension..................... no extension"}},
+    {"Octet4MissingRussian", "08010105040180", Lang::Russian, 9, {
+        " 00000100 Обязательный параметр......... Средства доставки информации",
+        " Средства доставки информации",
+        " 00000001 Длина......................... 1 Dec",
+        " 3 октет",
+        " ...00000 Возможн.пересылки информации.. речь",
+        " .00..... Стандартное кодирования....... стандарт кодирования CCITT",
+        kNoExtRu,
+        " 4 октет",
+        " ... Скорость передачи информации.. резерв",
+        " ...... Режим передачи................ резерв",
+        " ....... Расширение.................... нет расширения"}},
+    // Octet 5a missing: the walk goes on through 5a to 5d and ends with octet 5d, whose
+    // missing extension bit is not 1.
+    {"Octet5aMissing", "080101050403889021", Lang::English, 12, {
+        " 3 octet",
+        " ..." "01000" " Inform. transfer capability... " "unrestricted digital information",
+        " ." "00" "..... Coding standard............... " "CCITT standardized coding as described below",
+        kNoExtEn,
+        " 4 octet",
+        " ..." "10000" " Information transfer rate..... " "64 kbits/s",
+        " ." "00" "..... Transfer mode................. " "circuit mode",
+        kNoExtEn,
+        " 5 octet",
+        " ..." "00001" " User inform.layer 1 protocol.. " "CCITT standardized rate adaption V.110/X.30.",
+        " ." "01" "..... Layer 1 identification........ " "01",
+        kContEn,
+        " 5a octet",
+        " ... User rate..................... reserved",
+        " ....... Negotiation................... in-band negotiation possible",
+        " ....... Synchronous/asynchronous...... asynchronous",
+        " ....... Extension..................... no extension",
+        " 5b octet",
+        " ....... Spare......................... ",
+        " ....... Flow control on reception..... can accept data with flow control mechanism",
+        " ....... Flow control on transmission.. required to send data with flow control mechanism",
+        " ....... Netw.Ind.Clock on reception... can accept data with Network Independent Clock",
+        " ....... Netw.Ind.Clock on Transmiss... required to send data with Network Independent Clock",
+        " ...... Intermediate rate............. 32 kbit/s",
+        " ....... Extension..................... no extension",
+        " 5c octet",
+        " ..... Parity information............ reserved",
+        " ...... Number of data bits........... 8 bits",
+        " ...... Number of stop bits........... 2 bits",
+        " ....... Extension..................... no extension",
+        " 5d octet",
+        " .. Modem type.................... national use",
+        " ....... Duplex mode................... full duplex"}},
+    {"Octet5aMissingRussian", "080101050403889021", Lang::Russian, 9, {
+        " 00000100 Обязательный параметр......... Средства доставки информации",
+        " Средства доставки информации",
+        " 00000011 Длина......................... 3 Dec",
+        " 3 октет",
+        " ..." "01000" " Возможн.пересылки информации.. " "неограниченная цифровая информация",
+        " ." "00" "..... Стандартное кодирования....... " "стандарт кодирования CCITT",
+        kNoExtRu,
+        " 4 октет",
+        " ..." "10000" " Скорость передачи информации.. " "64 кБит/с",
+        " ." "00" "..... Режим передачи................ " "режим каналов",
+        kNoExtRu,
+        " 5 октет",
+        " ..." "00001" " Протокол инф.польз. 1 уровня.. " "адаптация скорости V.110/X.30, стандартизованной CCITT",
+        " ." "01" "..... Идентификатор 1 уровня........ " "01",
+        " 0....... Расширение.................... информация продолжается в следующем октете",
+        " 5a октет",
+        " ... Скорость пользователя......... резерв",
+        " ....... Переговоры.................... переговоры в диапазоне возможны",
+        " ....... Синхронный/асинхронный........ асинхронность",
+        " ....... Расширение.................... нет расширения",
+        " 5b октет",
+        " ....... Резерв........................ ",
+        " ....... Управление ходом приема....... могут приниматься данные с помощью механизма управления ходом",
+        " ....... Управление ходом передачи..... требуется посылать данные с помощью механизма управления ходом",
+        " ....... NIC при приеме (Rx)........... возможность принимать данные с независимой синхронизацией коммутационного поля",
+        " ....... NIC при передаче (Tx)......... требуется посылать данные с независимой синхронизацией коммутационного поля",
+        " ...... Промежуточная скорость........ 32 кБит/с",
+        " ....... Расширение.................... нет расширения",
+        " 5c октет",
+        " ..... Информация четности........... резервирован",
+        " ...... Число информационных битов.... 8 битов",
+        " ...... Число стоповых битов.......... 2 бита",
+        " ....... Расширение.................... нет расширения",
+        " 5d октет",
+        " .. Тип модема.................... в национальном использовании",
+        " ....... Дуплексный режим.............. дуплексный"}},
+    // A missing octet of the octet-4 group has no extension bit: the group has no end and
+    // the element ends after its lines, as it does after octet 4b with extension 0.
+    {"Octet4aMissing", "8810", Lang::English, 8, {
+        " 4a octet",
+        " ...... Establishment................. reserved",
+        " ...... Configuration................. reserved",
+        " ..... Structure..................... reserved",
+        " ....... Extension..................... no extension"}, Mode::Body},
+    {"Octet4bMissing", "881000", Lang::English, 12, {
+        kContEn,
+        " 4b octet",
+        " ... Information transfer rate..... reserved",
+        " ...... Symmetry...................... reserved"}, Mode::Body},
+    // Half an octet 3 (an ISUP parameter cut inside an octet): its shortened bits match no row.
+    {"HalfOctet3", "8", Lang::English, 0, {
+        " 3 octet",
+        " ...0 Inform. transfer capability... reserved",
+        " .00..... Coding standard............... CCITT standardized coding as described below",
+        kNoExtEn,
+        " 4 octet",
+        " ... Information transfer rate..... reserved",
+        " ...... Transfer mode................. reserved",
+        " ....... Extension..................... no extension"}, Mode::Body},
+    // Octet 4b with extension 0: no place for octet 5, the element ends.
     {"Octet4bWithoutExtension", "8810001FA2", Lang::English, 14, {
         " ..." "11111" " Information transfer rate..... " "reserved",
         " ." "00" "..... Symmetry...................... " "bidirectional symmetric"}, Mode::Body},
@@ -334,14 +455,25 @@ TEST_P(Dss1, Lines) {
 INSTANTIATE_TEST_SUITE_P(Reports, Dss1, testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Every prefix of a long SETUP and of a Bearer capability: well formed (lines_of checks).
+// Every prefix of a long SETUP: each line (but the title, which shows the typed text) is a
+// line of the whole message's report or a MISTAKE line, so no line is built on a value left
+// over from an earlier field. Every prefix of a Bearer capability's contents: well formed.
 TEST(Dss1Robustness, EveryPrefix) {
     const std::string setup =
         "08020001 05 A1 04 0B 88 10 00 91 21 48 42 3B D1 C2 E2 18 01 89 1E 02 8088 28 03 414243"
         " 6C 04 0081 3132 70 05 81 31323334 7D 02 9181 7E 02 0441 A1";
     const std::string contents = "881000912148423BD1C2E2";
     for (Lang lang : {Lang::English, Lang::Russian}) {
-        for (std::size_t k = 0; k <= setup.size(); ++k) decode(Mode::Single, lang, setup.substr(0, k));
+        const Lines whole = decode(Mode::Single, lang, setup);
+        const std::string mistake = lang == Lang::English ? " MISTAKE: " : " ОШИБКА: ";
+        for (std::size_t k = 0; k <= setup.size(); ++k) {
+            const Lines lines = decode(Mode::Single, lang, setup.substr(0, k));
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                if (i == 1 || lines[i].rfind(mistake, 0) == 0) continue;
+                EXPECT_NE(std::find(whole.begin(), whole.end(), lines[i]), whole.end())
+                    << k << ": " << lines[i];
+            }
+        }
         for (std::size_t k = 0; k <= contents.size(); ++k) decode(Mode::Body, lang, contents.substr(0, k));
     }
 }

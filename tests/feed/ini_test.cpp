@@ -26,6 +26,14 @@ TEST(FeedAddress, FromTarnIni) {
         {"[Vantix]\nRemoteHost=h\n", "bad port"},
         {"[Vantix]\nRemoteHost=h\nRemotePort=50x5\n", "bad port"},
         {"[Vantix]\nRemoteHost=h\nRemotePort=65536\n", "bad port"},
+        // a comment after the value, as GetPrivateProfileString returns it and Val reads it
+        {"[Vantix]\nRemoteHost=h\nRemotePort = 47123 ; main server\n", "h:47123"},
+        {"[Vantix]\nRemoteHost=h ; standby\nRemotePort=47123;\n", "h:47123"},
+        {"[Vantix]\nRemoteHost=h\nRemotePort=47123 x ; comment\n", "bad port"},
+        {"[Vantix]\nRemoteHost=h\nRemotePort=; 47123\n", "bad port"},
+        {"[Vantix]\nRemoteHost=h\nRemotePort=\"47123\" ; quoted\n", "bad port"},
+        {"[Vantix]\nRemoteHost=h\nRemotePort=65536 ; too big\n", "bad port"},
+        {"[Vantix]\nRemoteHost= ; none\nRemotePort=47123\n", "no host"},
         {nullptr, "no file"},
     };
     const auto path =

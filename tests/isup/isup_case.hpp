@@ -15,28 +15,14 @@
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
+#include "report_lines.hpp"
 
 namespace tarn::isup::test {
 
 using Lines = std::vector<std::string>;
+using tarn::test::report_lines;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
-
-// The lines of a report without their CR LF; a line without CR LF, or with a lone CR or LF
-// inside, fails the test.
-inline Lines report_lines(std::string_view report) {
-    Lines lines;
-    while (!report.empty()) {
-        const std::size_t end = report.find("\r\n");
-        EXPECT_NE(end, std::string_view::npos) << "line without CR LF: " << report;
-        if (end == std::string_view::npos) break;
-        const std::string_view line = report.substr(0, end);
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << "lone CR or LF in: " << line;
-        lines.emplace_back(line);
-        report.remove_prefix(end + 2);
-    }
-    return lines;
-}
 
 // One parameter. Code "": mandatory fixed (no length octet).
 // Length "": the length of the contents. `whole`: the lines are the whole report; otherwise
@@ -53,9 +39,31 @@ struct ParamCase {
 };
 constexpr bool kSome = false;
 
+// A line of a Bearer capability octet that the extension bits announce but the contents
+// lack (User service information and its prime): the octet's heading, or a field line
+// whose bit column shows no bit at all, only dots.
+inline bool bearer_octet_missing(std::string_view line) {
+    for (std::string_view word : {" octet", " октет"}) {
+        if (line.size() > 2 && line.ends_with(word) && line[1] >= '3' && line[1] <= '7') return true;
+    }
+    const std::size_t label = line.find(' ', 1);
+    return line.size() > 1 && line[1] == '.' && label != std::string_view::npos &&
+           line.find_first_not_of('.', 1) == label;
+}
+
 // The decoder of parameter `code`, as the message walk finds it.
 inline tarn::Decoder param(unsigned code) {
     return find_parameter(code);
+}
+
+// A test name for a row: its index, code (or "fixed"), contents and language, so that a
+// failure says which case broke.
+inline std::string case_name(const ::testing::TestParamInfo<ParamCase>& info) {
+    const ParamCase& c = info.param;
+    std::string name = "r" + std::to_string(info.index) + "_" + (*c.ind ? c.ind : "fixed") + "_";
+    for (const char* p = c.contents; *p && name.size() < 40; ++p) name += *p;
+    name += c.lang == En ? "_en" : "_ru";
+    return name;
 }
 
 inline void PrintTo(const ParamCase& c, std::ostream* os) {

@@ -135,29 +135,36 @@ TEST(IsupShortContents, WholeMessages) {
         Lang lang;
         Lines tail;
     } cases[] = {
-        {"C581400030D30009012D0000", En,
+        {"C581400030D30009012D0000",
+         En,
          {" 00101101 Optional parameter............ Call history information", " Call history information",
           " 00000000 Length........................ 0 Dec", " ******** Information elements..........  Hex",
           " 00000000 Optional parameters........... End"}},
-        {"C581400030D30009012D0000", Ru,
+        {"C581400030D30009012D0000",
+         Ru,
          {" 00101101 Необязательный параметр....... Информация об истории вызова",
           " Информация об истории вызова", " 00000000 Длина......................... 0 Dec",
           " ******** Информационные элементы.......  Hex", " 00000000 Необязательный параметр....... Конец"}},
-        {"C581400030D300040000010D0301020300", En,
+        {"C581400030D300040000010D0301020300",
+         En,
          {" 00001101 Optional parameter............ Connection request", " Connection request",
-          " 00000011 Length........................ 3 Dec", " ******** Local reference............... 010203 Hex",
+          " 00000011 Length........................ 3 Dec",
+          " ******** Local reference............... 010203 Hex",
           " ******** Signalling point code.........  Hex", " ******** Protocol classs...............  Hex",
           " ******** Credit........................  Hex", " 00000000 Optional parameters........... End"}},
-        {"C581400030D300040000010D0301020300", Ru,
+        {"C581400030D300040000010D0301020300",
+         Ru,
          {" 00001101 Необязательный параметр....... Запрос соединения", " Запрос соединения",
-          " 00000011 Длина......................... 3 Dec", " ******** Локальная ссылка.............. 010203 Hex",
+          " 00000011 Длина......................... 3 Dec",
+          " ******** Локальная ссылка.............. 010203 Hex",
           " ******** Код пункта сигнализации.......  Hex", " ******** Класс протокола...............  Hex",
           " ******** Кредит........................  Hex", " 00000000 Необязательный параметр....... Конец"}},
     };
     for (const auto& c : cases) {
         const Lines lines = decode(c.hex, c.lang);
         ASSERT_GE(lines.size(), c.tail.size()) << c.hex;
-        EXPECT_EQ(Lines(lines.end() - static_cast<std::ptrdiff_t>(c.tail.size()), lines.end()), c.tail) << c.hex;
+        EXPECT_EQ(Lines(lines.end() - static_cast<std::ptrdiff_t>(c.tail.size()), lines.end()), c.tail)
+            << c.hex;
     }
 }
 

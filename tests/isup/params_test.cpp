@@ -83,7 +83,7 @@ const ParamCase kIndicators[] = {
     {param(0x02), "", "", "0B", En, {" 00001011 Transmission medium .......... spare"}, kSome},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Indicators, IsupParam, ::testing::ValuesIn(kIndicators));
+INSTANTIATE_TEST_SUITE_P(Indicators, IsupParam, ::testing::ValuesIn(kIndicators), test::case_name);
 
 // clang-format off
 // The Cause indicators header depends on the message type: 0C and 2F have no optional line.
@@ -129,7 +129,7 @@ const ParamCase kCause[] = {
     cause(En, "0C", "", "80FF", {" .1111111 Cause value................... Interworking, unspecified"}, kSome),
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Cause, IsupParam, ::testing::ValuesIn(kCause));
+INSTANTIATE_TEST_SUITE_P(Cause, IsupParam, ::testing::ValuesIn(kCause), test::case_name);
 
 // clang-format off
 const ParamCase kNumbers[] = {
@@ -191,7 +191,7 @@ const ParamCase kNumbers[] = {
         " ....10.. Инд.огранич.представл.номера.. не используется в ISUP-R"}, kSome},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Numbers, IsupParam, ::testing::ValuesIn(kNumbers));
+INSTANTIATE_TEST_SUITE_P(Numbers, IsupParam, ::testing::ValuesIn(kNumbers), test::case_name);
 
 // clang-format off
 const ParamCase kParams28To2F[] = {
@@ -245,7 +245,7 @@ const ParamCase kParams28To2F[] = {
     {param(0x2F), "2F", "", "", Ru, {" ******** Информационные элементы.......  Hex"}, kSome},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Params28To2F, IsupParam, ::testing::ValuesIn(kParams28To2F));
+INSTANTIATE_TEST_SUITE_P(Params28To2F, IsupParam, ::testing::ValuesIn(kParams28To2F), test::case_name);
 
 }  // namespace
 }  // namespace tarn::isup::test

@@ -124,6 +124,49 @@ TEST(Context, FieldTables) {
               " 0000.... Резерв........................ \r\n");
 }
 
+// Read with Cut::LastRow, a field that the end of the contents shortens matches no row and
+// shows its table's last row: the "any other" text, the last text of a dense table, the last
+// row of a table without "any other" text. Whole fields read by their value as always.
+TEST(Context, CutFieldsShowTheLastRow) {
+    static constexpr Row kBit[] = {{0, {"zero", "ноль"}}, {1, {"one", "один"}}};
+    static constexpr Text kPairs[] = {{"none", "нет"}, {"one", "один"}, {"two", "два"}, {"three", "три"}};
+    static constexpr Field kOctet[] = {
+        {1, 1, {" Sparse........................ ", " Редкая........................ "}, kBit},
+        dense_field(6, 5, {" Dense......................... ", " Плотная....................... "}, kPairs),
+        {8,
+         7,
+         {" Top........................... ", " Верх.......................... "},
+         kBit,
+         {"other", "иное"}},
+        spare_field(4, 2, kSpare),
+    };
+    const Octets half("4");  // bits 8-5 only: 0100
+    Context en(Lang::English, true, "");
+    en.fields(half.bits(0), kOctet, Cut::LastRow);
+    en.fields(bits8(0x41), kOctet, Cut::LastRow);
+    EXPECT_EQ(en.screen(),
+              " ....... Sparse........................ one\r\n"
+              " ..00.... Dense......................... none\r\n"
+              " 01...... Top........................... one\r\n"
+              " ..... Spare......................... \r\n"
+              " .......1 Sparse........................ one\r\n"
+              " ..00.... Dense......................... none\r\n"
+              " 01...... Top........................... one\r\n"
+              " ....000. Spare......................... \r\n");
+    Context ru(Lang::Russian, true, "");
+    ru.fields("", kOctet, Cut::LastRow);
+    ru.fields("", kOctet);  // read by value, the empty fields read 0
+    EXPECT_EQ(ru.screen(),
+              " ....... Редкая........................ один\r\n"
+              " ...... Плотная....................... три\r\n"
+              " ...... Верх.......................... иное\r\n"
+              " ..... Резерв........................ \r\n"
+              " ....... Редкая........................ ноль\r\n"
+              " ...... Плотная....................... нет\r\n"
+              " ...... Верх.......................... ноль\r\n"
+              " ..... Резерв........................ \r\n");
+}
+
 TEST(Octets, WholeHalfAndMissing) {
     const Octets o("8A1");
     EXPECT_EQ(o.size(), 1u);

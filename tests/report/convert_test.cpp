@@ -48,6 +48,16 @@ TEST(Convert, Ia5TakesOctetsAsWindows1251Characters) {
     EXPECT_EQ(IA5("C0FFA8B9"), "АяЁ№");
 }
 
+// Control codes never reach a report line: CR, LF and ETX would break the lines and the feed
+// framing. They show by name; 98, the code of Windows-1251 without a character, by its hex.
+TEST(Convert, Ia5NamesControlCodes) {
+    EXPECT_EQ(IA5("0D0A03"), "<CR><LF><ETX>");
+    EXPECT_EQ(IA5("00011B1F"), "<NUL><SOH><ESC><US>");
+    EXPECT_EQ(IA5("20417E7F"), " A~<DEL>");
+    EXPECT_EQ(IA5("979899"), "—<98>™");
+    EXPECT_EQ(IA5("A0"), "\u00A0");
+}
+
 TEST(Convert, Cp1251RoundTripsCyrillic) {
     const std::string text = "ОШИБКА: недопустимый формат элемента Ёё №";
     const std::string bytes = utf8_to_cp1251(text);

@@ -12,8 +12,7 @@ namespace {
 
 // The messages a multi-message run finds in a text, in order, fed in pieces of `piece`
 // characters to exercise the streaming.
-std::vector<std::string> messages_in(std::string_view text, std::size_t piece = 7) {
-    Session session;
+std::vector<std::string> messages_in(Session& session, std::string_view text, std::size_t piece = 7) {
     std::vector<std::string> found;
     MultiRun run(
         session, [](std::string&&) {},
@@ -24,6 +23,10 @@ std::vector<std::string> messages_in(std::string_view text, std::size_t piece = 
     for (std::size_t i = 0; i < text.size(); i += piece) run.feed(text.substr(i, piece));
     run.finish();
     return found;
+}
+std::vector<std::string> messages_in(std::string_view text, std::size_t piece = 7) {
+    Session session;
+    return messages_in(session, text, piece);
 }
 
 using Messages = std::vector<std::string>;
@@ -81,8 +84,13 @@ TEST(SingleMessage, RejectedMessageLeavesNothingForTheNextRun) {
     std::string box = "  0801010G  ";
     EXPECT_FALSE(decode_single(session, box).valid);
     EXPECT_EQ(box, "0801010G");  // trimmed, kept in the box for correction
-    // The next multi-message run sees only its own groups.
-    EXPECT_EQ(messages_in("C581400030D30006"), Messages{"C581400030D30006"});
+    // The next multi-message run of the same session sees only its own groups, and its
+    // report holds only its own message.
+    EXPECT_EQ(messages_in(session, "C581400030D30006"), Messages{"C581400030D30006"});
+    session.settings.input = InputMode::File;
+    decode_multi(session, "C581400030D30006 1614012901010000");
+    EXPECT_EQ(session.txtBuffer.find("0801010G"), std::string::npos);
+    EXPECT_NE(session.txtBuffer.find("C581400030D30006 1614012901010000"), std::string::npos);
 }
 
 TEST(Outset, SingleMessageOfNoProtocolIsNotDelivered) {

@@ -238,13 +238,15 @@ constexpr const char* kRelJson = R"json({
   "mistakes": 0
 })json";
 
-// A DSS1 SETUP with its Bearer capability: speech, 64 kbit/s circuit mode, G.711 A-law.
-constexpr const char* kSetupOnly = "    0801000504038090 A3FFFFFFFFFFFFFF\r\n";
+// A DSS1 SETUP with its Bearer capability (speech, 64 kbit/s circuit mode, G.711 A-law),
+// a Calling party number with octet 3a (network provided, digits 45) and a Called party
+// number (ISDN/Telephony, digits 123).
+constexpr const char* kSetup = "    0801000504038090 A36C040183343570 0481313233FFFFFF\r\n";
 
 constexpr const char* kSetupJson = R"json({
   "input": {"file": "call.txt", "report": null, "index": 1, "line": 1},
   "protocol": "dss1", "reading": "ets300102", "lang": "en",
-  "hex": "0801000504038090A3FFFFFFFFFFFFFF",
+  "hex": "0801000504038090A36C0401833435700481313233FFFFFF",
   "frame": {
     "call_reference": {"length": 1, "value": 0, "flag": 0},
     "message_type": {"code": 5, "name": "SETUP", "acronym": "SETUP"},
@@ -275,7 +277,26 @@ constexpr const char* kSetupJson = R"json({
       {"kind": "field", "bits": "...00011", "name": "User inform.layer 1 protocol", "value": 3,
        "text": "Recommendation G.711 A-law"},
       {"kind": "field", "bits": ".01.....", "name": "Layer 1 identification", "value": 1, "text": "01"},
-      {"kind": "field", "bits": "1.......", "name": "Extension", "value": 1, "text": "no extension"}]}
+      {"kind": "field", "bits": "1.......", "name": "Extension", "value": 1, "text": "no extension"}]},
+    {"kind": "element", "code": 108, "name": "Calling party number", "mandatory": false,
+     "length": 4, "contents": "01833435", "fields": [
+      {"kind": "field", "bits": "....0001", "name": "Numbering plan idenfication", "value": 1,
+       "text": "ISDN/Telephony numbering plan (CCITT Recommendation E.164/E.163)"},
+      {"kind": "field", "bits": ".000....", "name": "Type of number", "value": 0, "text": "unknown"},
+      {"kind": "field", "bits": "0.......", "name": "Extension", "value": 0,
+       "text": "information continues in the next octet"},
+      {"kind": "field", "bits": "......11", "name": "Screening indicator", "value": 3, "text": "network provided"},
+      {"kind": "field", "bits": "...000..", "name": "Spare", "value": 0, "text": ""},
+      {"kind": "field", "bits": ".00.....", "name": "Presentation indicator", "value": 0, "text": "presentation allowed"},
+      {"kind": "field", "bits": "1.......", "name": "Extension", "value": 1, "text": "no extension"},
+      {"kind": "field", "bits": "********", "name": "Number digits", "value": null, "text": "45"}]},
+    {"kind": "element", "code": 112, "name": "Called party number", "mandatory": false,
+     "length": 4, "contents": "81313233", "fields": [
+      {"kind": "field", "bits": "....0001", "name": "Numbering plan identificat", "value": 1,
+       "text": "ISDN/Telephony numbering plan (CCITT Recommendation E.164/E.163)"},
+      {"kind": "field", "bits": ".000....", "name": "Type of number", "value": 0, "text": "unknown"},
+      {"kind": "field", "bits": "1.......", "name": "Extension", "value": 1, "text": "no extension"},
+      {"kind": "field", "bits": "********", "name": "Number digits", "value": null, "text": "123"}]}
   ],
   "mistakes": 0
 })json";
@@ -388,7 +409,7 @@ TEST(StructuredJson, WholeMessagesAsWrittenByHand) {
     } cases[] = {
         {"IamWithNumbersAndAnOptionalParameter", Lang::English, kIam, {kIamJson}},
         {"RelWithCauseInIsupR", Lang::Russian, kRel, {kRelJson}},
-        {"SetupWithBearerCapability", Lang::English, kSetupOnly, {kSetupJson}},
+        {"SetupWithBearerCapabilityAndNumbers", Lang::English, kSetup, {kSetupJson}},
         {"Malformed",
          Lang::English,
          kMalformed,
@@ -487,7 +508,7 @@ TEST(StructuredJson, SampleOutputFollowsTheSchema) {
         ASSERT_EQ(objects.size(), 5u);  // IAM, ACM, ANM, REL, RLC
         for (const Value& v : objects) EXPECT_EQ(problems_of(v), "") << v["hex"].string;
     }
-    for (const char* text : {kMalformed, kSetupOnly}) {
+    for (const char* text : {kMalformed, kSetup}) {
         for (const Value& v : json_of(Lang::Russian, text)) EXPECT_EQ(problems_of(v), "") << v["hex"].string;
     }
 }
@@ -541,6 +562,11 @@ TEST(StructuredSummary, SampleRowsAsWrittenByHand) {
          Lang::Russian,
          kRel,
          {"1\tisup\tREL\t211\t129\t1\t\t\t16\tнормальное освобождение\t0"}},
+        {"Dss1SetupAndDisconnect",
+         Lang::English,
+         std::string(kSetup) + " --\r\n    0801804508028090 FFFFFFFFFFFFFFFF\r\n",
+         {"1\tdss1\tSETUP\t0\t\t\t123\t45\t\t\t0",
+          "2\tdss1\tDISCONNECT\t0\t\t\t\t\t16\tNormal call clearing\t0"}},
         {"Malformed",
          Lang::English,
          kMalformed,
@@ -567,26 +593,31 @@ TEST(StructuredSummary, RowsRunOnAcrossInputs) {
     EXPECT_EQ(rendering.rows(), 4u);
 }
 
-// A feed report the filter drops renders nothing and takes no row number.
-TEST(StructuredSummary, FeedReportsFollowTheFilter) {
-    Rendering rendering(Format::Summary);
-    Session session;
-    session.settings.lang = Lang::English;
-    session.settings.input = InputMode::Feed;
-    session.settings.filter = true;
-    session.settings.filter_text = "release";
-    std::string out;
-    EXPECT_FALSE(rendering.feed_report(session, "C581400030D30006 16140129010100FF", 1, out));
-    EXPECT_EQ(out, "");
-    EXPECT_TRUE(rendering.feed_report(session, kRel, 2, out));
-    EXPECT_EQ(out, "1\tisup\tREL\t211\t129\t1\t\t\t16\tNormal call clearing\t0\n");
-    EXPECT_FALSE(rendering.feed_report(session, "0101000000000000", 3, out));  // no decoded message
-
-    Rendering json(Format::Json);
-    std::string object;
-    ASSERT_TRUE(json.feed_report(session, kRel, 7, object));
-    EXPECT_EQ(parsed(object)["input"]["report"].integer, 7);
-    EXPECT_TRUE(parsed(object)["input"]["file"].is_null());
+// A message whose groups go on beyond the bound is decoded from its first 4096 octets, and
+// its rendering ends with the MISTAKE its report ends with.
+TEST(StructuredJson, MessageCutAtTheBound) {
+    // An ANM whose optional part goes on for 600 groups of Backward call indicators.
+    std::string digits = "C581400030D3000901";
+    while (digits.size() < 600 * 16) digits += "11020000";
+    digits.resize(600 * 16);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); i += 16) text += digits.substr(i, 16) + " ";
+    const std::vector<Value> got = json_of(Lang::English, text);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0]["hex"].string, digits.substr(0, kMaxMessageDigits));
+    ASSERT_FALSE(got[0]["elements"].array.empty());
+    const Value& last = got[0]["elements"].array.back();
+    EXPECT_EQ(last["kind"].string, "mistake");
+    EXPECT_EQ(last["text"].string, "Message too long: cut after 4096 octets");
+    // After the 18 digits up to the pointer, 1021 parameters of 8 digits fit; the 1022nd is
+    // cut after its length octet and one contents octet of two.
+    const Value& cut = got[0]["elements"].array[got[0]["elements"].array.size() - 2];
+    EXPECT_EQ(cut["contents"].string, "00");
+    EXPECT_EQ(cut["fields"].array.at(0)["text"].string, "Invalid element format");
+    EXPECT_EQ(got[0]["mistakes"].integer, 2);
+    const std::vector<std::string> rows = lines_of(render(Format::Summary, Lang::Russian, text));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].substr(rows[0].rfind('\t')), "\t2");
 }
 
 // --- every field line of the text report has its field in the JSON ---

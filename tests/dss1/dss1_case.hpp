@@ -1,0 +1,75 @@
+// Helpers for the DSS1 element tests: the lines of a report, the three header lines of an
+// element, and one element decoded alone as a message walk hands it over.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/context.hpp"
+#include "report_lines.hpp"
+
+namespace tarn::dss1::test {
+
+using Lines = std::vector<std::string>;
+constexpr Lang En = Lang::English;
+constexpr Lang Ru = Lang::Russian;
+
+// The lines of `report` (every line must end with CR LF).
+inline Lines lines_of(std::string_view report) {
+    return tarn::test::report_lines(report);
+}
+
+// Lines a + b.
+inline Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The three header lines: identification (`word` is the Mandatory/Optional literal of the
+// language), the name, and the length line.
+inline Lines head(std::string_view id_bits, std::string_view word, std::string_view name,
+                  std::string_view length_bits, std::string_view length, Lang lang) {
+    const std::string label =
+        lang == Lang::English ? " Length........................ " : " Длина......................... ";
+    return {" " + std::string(id_bits) + std::string(word) + std::string(name), std::string(name),
+            " " + std::string(length_bits) + label + std::string(length) + " Dec"};
+}
+
+inline constexpr std::string_view kOptEn = " Optional parameter............";
+inline constexpr std::string_view kManEn = " Mandatory parameter...........";
+inline constexpr std::string_view kOptRu = " Необязательный параметр.......";
+inline constexpr std::string_view kManRu = " Обязательный параметр.........";
+inline const std::string kMistakeEn = " MISTAKE: Invalid element format";
+inline const std::string kMistakeRu = " ОШИБКА: недопустимый формат элемента";
+
+// The lines of one element decoded alone: identifier `id`, length octet `length` (the
+// contents' own length when negative), mandatory or not in its message.
+inline Lines decode_element(Decoder decode, unsigned id, int length, std::string_view contents, Lang lang,
+                            bool mandatory = false) {
+    Context ctx(lang, true, "");
+    const unsigned announced =
+        length < 0 ? static_cast<unsigned>(contents.size() / 2) : static_cast<unsigned>(length);
+    Element e(id, announced, contents, mandatory, 0x05);
+    if (id == 0xA0 || id == 0xA1 || (id & 0xF0) == 0xB0) e = Element::fixed(id, contents, mandatory, 0x05);
+    decode(ctx, e);
+    return lines_of(ctx.screen());
+}
+
+// A field line: a blank, a bit column of 0, 1 and dots (empty for a missing octet), a blank.
+inline bool field_line(std::string_view line) {
+    if (line.size() < 2 || line[0] != ' ') return false;
+    const std::size_t end = line.find(' ', 1);
+    if (end == std::string_view::npos || end > 9) return false;
+    for (char c : line.substr(1, end - 1))
+        if (c != '0' && c != '1' && c != '.') return false;
+    return true;
+}
+
+inline bool mistake_line(std::string_view line) {
+    return line.starts_with(" MISTAKE: ") || line.starts_with(" ОШИБКА: ");
+}
+
+}  // namespace tarn::dss1::test

@@ -1,0 +1,148 @@
+#include "report/file_output.hpp"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace tarn {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReportFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tarn-file-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    void put(const std::string& name, const std::string& text) const {
+        std::ofstream(path(name), std::ios::binary) << text;
+    }
+    std::string get(const std::string& name) const {
+        std::ifstream in(path(name), std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    // The names in the folder: a temporary file left behind shows here.
+    std::set<std::string> names() const {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(dir_)) found.insert(entry.path().filename().string());
+        return found;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ReportFileTest, RefusesWhatItCannotReplace) {
+    fs::create_directory(dir_ / "folder");
+    fs::create_symlink(dir_ / "missing.txt", dir_ / "dangling.txt");
+    const struct {
+        std::string path;
+        const char* why;
+        int error_number;
+    } cases[] = {
+        {path("folder"), "it is a folder", EISDIR},
+        {path("no/such/out.txt"), "No such file or directory", ENOENT},
+        {path("dangling.txt"), "it is a symbolic link to a file that does not exist", 0},
+    };
+    for (const auto& c : cases) {
+        const std::string told = "cannot write the output file \"" + c.path + "\": " + c.why;
+        ReportFile file;
+        EXPECT_EQ(file.open(c.path, false), told);
+        EXPECT_FALSE(file.is_open());
+        EXPECT_EQ(file.error_number(), c.error_number) << c.path;
+        // The one-call writer says the same and leaves the cause in errno for the window.
+        errno = -1;
+        EXPECT_EQ(write_report_file(c.path, "R", true), told);
+        EXPECT_EQ(errno, c.error_number) << c.path;
+    }
+    EXPECT_EQ(names(), (std::set<std::string>{"dangling.txt", "folder"}));
+}
+
+TEST_F(ReportFileTest, NothingWrittenLeavesTheFileAsItWasAndCreatesNone) {
+    put("old.txt", "earlier report\r\n");
+    struct stat before {};
+    ::stat(path("old.txt").c_str(), &before);
+    for (bool keep : {false, true}) {
+        for (const char* name : {"old.txt", "new.txt"}) {
+            ReportFile file;
+            ASSERT_EQ(file.open(path(name), keep), "");
+            EXPECT_EQ(file.commit(), "");
+        }
+    }
+    struct stat after {};
+    ::stat(path("old.txt").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(get("old.txt"), "earlier report\r\n");
+    EXPECT_EQ(names(), std::set<std::string>{"old.txt"});
+}
+
+TEST_F(ReportFileTest, TwoDeliveriesToOneFileDoNotMix) {
+    put("out.txt", "old\r\n");
+    ReportFile first;
+    ReportFile second;
+    ASSERT_EQ(first.open(path("out.txt"), false), "");
+    ASSERT_EQ(second.open(path("out.txt"), false), "");
+    // Each has a temporary file of its own beside the target.
+    EXPECT_EQ(names().size(), 3u);
+    for (int i = 0; i < 1000; ++i) {
+        first.write("first run line\r\n");
+        second.write("second run line\r\n");
+    }
+    EXPECT_EQ(get("out.txt"), "old\r\n");  // nothing is in place before commit
+    EXPECT_EQ(first.commit(), "");
+    EXPECT_EQ(second.commit(), "");
+    std::string whole;
+    for (int i = 0; i < 1000; ++i) whole += "second run line\r\n";
+    EXPECT_EQ(get("out.txt"), whole);  // the last one in place, whole
+    EXPECT_EQ(names(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(ReportFileTest, GivenUpDeliveryLeavesNoTrace) {
+    put("out.txt", "old\r\n");
+    for (bool keep : {false, true}) {
+        ReportFile file;
+        ASSERT_EQ(file.open(path("out.txt"), keep), "");
+        file.write(std::string(200000, 'x'));  // more than one buffer
+        file.discard();
+    }
+    {
+        ReportFile file;
+        ASSERT_EQ(file.open(path("out.txt"), false), "");
+        file.write("never committed");
+    }  // the destructor gives it up
+    EXPECT_EQ(get("out.txt"), "old\r\n");
+    EXPECT_EQ(names(), std::set<std::string>{"out.txt"});
+}
+
+TEST_F(ReportFileTest, ReplacementKeepsTheModeAndKeepAppends) {
+    put("out.txt", "old\r\n");
+    ::chmod(path("out.txt").c_str(), 0640);
+    EXPECT_EQ(write_report_file(path("out.txt"), "A", false), "");
+    struct stat st {};
+    ::stat(path("out.txt").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(write_report_file(path("out.txt"), "Б", true, Encoding::Cp1251), "");
+    EXPECT_EQ(get("out.txt"), "A\r\n\xC1\r\n");
+    // A long report crosses the buffer and is still appended whole.
+    const std::string longer(300000, 'y');
+    EXPECT_EQ(write_report_file(path("out.txt"), longer, true), "");
+    EXPECT_EQ(get("out.txt"), "A\r\n\xC1\r\n" + longer + "\r\n");
+    EXPECT_EQ(names(), std::set<std::string>{"out.txt"});
+}
+
+}  // namespace
+}  // namespace tarn

@@ -247,9 +247,8 @@ void put_cell_number(std::string& out, long value) {
 
 // --- JSON Lines ---
 
-char* JsonLines::Buffer::room(std::size_t n) {
-    if (used + n > data.size()) data.resize(std::max(2 * data.size(), used + n + 4096));
-    return data.data() + used;
+void JsonLines::Buffer::grow(std::size_t n) {
+    data.resize(std::max(2 * data.size(), used + n + 4096));
 }
 
 JsonLines::Buffer& JsonLines::target() {
@@ -345,18 +344,26 @@ void JsonLines::separate(bool& first) {
 // Room in the list the next item goes to, after its comma: the fields of the innermost
 // element, or the frame's or the message's list.
 JsonLines::Writer JsonLines::item(std::size_t size) {
+    bool* first = nullptr;
     if (!open_.empty()) {
-        open_written(open_.size() - 1);
-        separate(open_.back().first);
+        if (!open_.back().written) open_written(open_.size() - 1);
+        first = &open_.back().first;
+        current_ = &body_;
+    } else if (in_frame_) {
+        first = &frame_first_;
+        current_ = &frame_;
     } else {
-        separate(in_frame_ ? frame_first_ : body_first_);
+        first = &body_first_;
+        current_ = &body_;
     }
-    return Writer(target().room(kItem + 6 * size));
+    char* p = current_->room(kItem + 6 * size + 1);
+    if (!*first) *p++ = ',';
+    *first = false;
+    return Writer(p);
 }
 
 void JsonLines::done(const Writer& w) {
-    Buffer& b = target();
-    b.used = static_cast<std::size_t>(w.end() - b.data.data());
+    current_->used = static_cast<std::size_t>(w.end() - current_->data.data());
 }
 
 void JsonLines::message(Protocol protocol, Lang lang) {

@@ -51,7 +51,11 @@ private:
     struct Buffer {
         std::vector<char> data;  // kept from message to message
         std::size_t used = 0;
-        char* room(std::size_t n);
+        char* room(std::size_t n) {
+            if (used + n > data.size()) grow(n);
+            return data.data() + used;
+        }
+        void grow(std::size_t n);
     };
     // An element whose opening waits for its name (the first lines of its decoder).
     struct Open {
@@ -87,8 +91,9 @@ private:
     Span type_name_;
     std::string acronym_;
     bool in_frame_ = true;
-    Buffer frame_;  // the frame's lines
-    Buffer body_;   // the elements and the lines between them
+    Buffer* current_ = nullptr;  // where the item being written goes
+    Buffer frame_;               // the frame's lines
+    Buffer body_;                // the elements and the lines between them
     bool frame_first_ = true;
     bool body_first_ = true;
     std::vector<Open> open_;

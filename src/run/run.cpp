@@ -82,7 +82,7 @@ void MultiRun::feed(std::string_view text) {
     for (const char* p = text.data(); p != end; ++p) {
         const char c = *p;
         if (is_separator(c)) {
-            end_token(p);
+            if (!token_.empty()) end_token(p);
         } else if (token_.size() < 17) {
             token_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
         } else {

@@ -4,6 +4,7 @@
 //   BM_Window: the window's path on its largest input (64000 characters), decode_multi
 //     and OUTSET framing the whole report, beside BM_Streamed on the same text.
 //   BM_Parallel: the tool's path on one thread and on two (--jobs), in real time.
+//   BM_Formats: each message's text report, JSON object or summary line handed on.
 //   BM_Tokenising: finding the messages alone.
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,7 @@
 #include "report/report.hpp"
 #include "run/parallel.hpp"
 #include "run/run.hpp"
+#include "run/structured.hpp"
 
 namespace {
 
@@ -139,6 +141,51 @@ BENCHMARK(BM_Parallel)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// A run streamed message by message: each message's text report (range 2
+// = 0), JSON object (1) or summary line (2) handed on as soon as it is made, so the rates
+// compare the renderings without the growth of one large buffer.
+void BM_Formats(benchmark::State& state) {
+    const std::size_t calls = static_cast<std::size_t>(state.range(0));
+    const std::string text = tarn::bench::make_report(calls);
+    const tarn::Format format = state.range(2) == 0   ? tarn::Format::Text
+                                : state.range(2) == 1 ? tarn::Format::Json
+                                                      : tarn::Format::Summary;
+    std::size_t out_bytes = 0;
+    for (auto _ : state) {
+        tarn::Session session;
+        session.settings.lang = state.range(1) == 0 ? tarn::Lang::English : tarn::Lang::Russian;
+        session.settings.input = tarn::InputMode::File;
+        tarn::Rendering rendering(format);
+        tarn::MessageSource input;
+        input.has_file = true;
+        input.file = "bench.txt";
+        std::size_t bytes = 0;
+        auto sink = [&bytes](std::string&& out) {
+            benchmark::DoNotOptimize(out.data());
+            bytes += out.size();
+        };
+        tarn::MultiRun run = format == tarn::Format::Text ? tarn::MultiRun(session, sink)
+                                                          : rendering.multi(session, input, sink);
+        run.feed(text);
+        run.finish();
+        out_bytes = bytes;
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["messages/s"] = benchmark::Counter(
+        iterations * static_cast<double>(calls * tarn::bench::kMessagesPerCall), benchmark::Counter::kIsRate);
+    state.counters["output_bytes/s"] =
+        benchmark::Counter(iterations * static_cast<double>(out_bytes), benchmark::Counter::kIsRate);
+    state.counters["output_bytes"] = static_cast<double>(out_bytes);
+}
+BENCHMARK(BM_Formats)
+    ->ArgNames({"calls", "ru", "format"})
+    ->Args({20000, 0, 0})
+    ->Args({20000, 0, 1})
+    ->Args({20000, 0, 2})
+    ->Args({20000, 1, 0})
+    ->Args({20000, 1, 1})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_Tokenising(benchmark::State& state) {
     const std::string text = tarn::bench::make_report(20000);
     for (auto _ : state) {
@@ -146,7 +193,7 @@ void BM_Tokenising(benchmark::State& state) {
         std::size_t found = 0;
         tarn::MultiRun run(
             session, [](std::string&&) {},
-            [&found](std::string_view) {
+            [&found](std::string_view, const tarn::MessageAt&) {
                 ++found;
                 return std::string();
             });

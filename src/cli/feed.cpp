@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/stop.hpp"
+#include "cli/structured.hpp"
 #include "feed/filter.hpp"
 #include "feed/framing.hpp"
 #include "feed/ini.hpp"
@@ -142,7 +143,10 @@ bool report_holds(Session& session, std::string_view box, std::string_view filte
 
 class FeedDelivery {
 public:
-    explicit FeedDelivery(const FeedOptions& options) : output_(options.output) {
+    explicit FeedDelivery(const FeedOptions& options)
+        : output_(options.output),
+          rendering_(options.format),
+          file_header_(!appends_to_text(options.output)) {
         session_.settings.lang = options.lang;
         session_.settings.input = InputMode::Feed;
         feed::set_filter(session_.settings, options.filter);
@@ -153,6 +157,7 @@ public:
     // twice: once to look for the filter text, once for delivery (from the same session
     // state). False when standard output failed: the feed stops.
     bool report(const std::string& raw) {
+        ++reports_;
         const std::string box = feed::received_text(raw);
         const std::string heading = heading_now();
         const Settings& s = session_.settings;
@@ -167,6 +172,7 @@ public:
         options.keep = output_.keep || written_;
         Outputs outputs(options);
         if (const std::string error = outputs.open(); !error.empty()) say(error);
+        if (rendering_.format() != Format::Text) return structured(box, outputs);
         StreamedReport report(outputs, heading, kMinReportChars);
         // A failed output file is told at commit; the screen still gets the whole report.
         MultiRun run(session_, [&](std::string&& lines) {
@@ -185,9 +191,40 @@ public:
     }
 
 private:
+    // The report's messages as JSON objects or summary rows, in place of the report; the
+    // summary's header goes before the first row, on the screen and in the file.
+    bool structured(std::string_view box, Outputs& outputs) {
+        MessageSource source;
+        source.report = reports_;
+        bool wrote = false;
+        MultiRun run = rendering_.multi(session_, source, [&](std::string&& rendered) {
+            if (outputs.screen_failed()) return;
+            if (!screen_started_) outputs.screen(rendering_.header());
+            screen_started_ = true;
+            if (file_header_ && !wrote) outputs.file(rendering_.header());
+            outputs.screen(rendered);
+            outputs.file(rendered);
+            wrote = true;
+        });
+        run.feed(box);
+        run.finish();
+        if (output_.screen && !Screen::out().flush()) return false;
+        if (const std::string error = outputs.commit(); !error.empty()) {
+            say(error);
+        } else if (wrote && !output_.out_path.empty()) {
+            written_ = true;
+            file_header_ = false;
+        }
+        return true;
+    }
+
     Session session_;
     OutputOptions output_;
+    Rendering rendering_;
+    bool file_header_;  // the summary's header is still to be written to the file
+    bool screen_started_ = false;
     bool written_ = false;
+    long reports_ = 0;  // reports received
 };
 
 }  // namespace

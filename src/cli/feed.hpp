@@ -6,6 +6,7 @@
 
 #include "cli/output.hpp"
 #include "report/text.hpp"
+#include "run/structured.hpp"
 
 namespace tarn::cli {
 
@@ -14,6 +15,7 @@ struct FeedOptions {
     std::string filter;   // deliver only reports that contain it (case ignored); empty: all
     Lang lang = Lang::Russian;
     OutputOptions output;
+    Format format = Format::Text;  // json, summary: the renderings of each delivered report
 };
 
 // Connects, decodes and delivers each report with its feed heading to standard output

@@ -20,6 +20,7 @@
 #include "cli/feed.hpp"
 #include "cli/output.hpp"
 #include "cli/stop.hpp"
+#include "cli/structured.hpp"
 #include "feed/ini.hpp"
 #include "report/report.hpp"
 #include "run/parallel.hpp"
@@ -45,6 +46,10 @@ constexpr const char* kUsage =
     "                          arrives; reconnects every 9000 ms (TARN_FEED_RETRY_MS); Ctrl-C stops\n"
     "      --filter TEXT       with --feed: only reports that contain TEXT (case ignored)\n"
     "      --lang en|ru        report language (default: ru)\n"
+    "      --format text|json|summary\n"
+    "                          what is written: the report (default), one JSON object per\n"
+    "                          decoded message (JSON Lines, UTF-8), or one tab-separated\n"
+    "                          summary line per decoded message after a header line\n"
     "  -o, --output FILE       write the report to FILE too\n"
     "      --keep              append to the output file instead of replacing it\n"
     "      --no-screen         write nothing to standard output\n"
@@ -63,6 +68,7 @@ struct Options {
     std::string message;
     std::vector<std::string> inputs;  // files; "-" is standard input
     Lang lang = Lang::Russian;
+    tarn::Format format = tarn::Format::Text;
     tarn::cli::OutputOptions output;
     bool feed = false;
     std::string feed_address;
@@ -140,6 +146,11 @@ Options parse(int argc, char** argv) {
             } else {
                 usage_error("--lang takes en or ru, not \"" + v + "\"");
             }
+        } else if (arg == "--format") {
+            const std::string v = take(arg);
+            const std::optional<tarn::Format> format = tarn::cli::parse_format(v);
+            if (!format) usage_error("--format takes text, json or summary, not \"" + v + "\"");
+            opt.format = *format;
         } else if (arg == "-o" || arg == "--output") {
             opt.output.out_path = take(arg);
             if (opt.output.out_path.empty()) usage_error("the output file name is empty");
@@ -175,6 +186,8 @@ Options parse(int argc, char** argv) {
     if (opt.have_filter && !opt.feed) usage_error("--filter works with --feed only");
     if (opt.have_message && !opt.inputs.empty()) usage_error("give either a message or files, not both");
     if (!opt.feed && !opt.have_message && opt.inputs.empty()) usage_error("nothing to decode");
+    if (opt.format == tarn::Format::Json && opt.output.encoding != Encoding::Utf8)
+        usage_error("JSON is written in UTF-8 only");
     return opt;
 }
 
@@ -236,6 +249,12 @@ int decode_message(const Options& opt) {
         return 1;
     }
     const bool cut = cut_typed_message(box);
+    if (opt.format != tarn::Format::Text) {
+        tarn::cli::Outputs outputs(opt.output);
+        if (std::string err = outputs.open(); !err.empty()) return fail(err);
+        tarn::cli::StructuredOutput(outputs, opt.format).typed(session, box, cut);
+        return conclude(outputs);
+    }
     tarn::SingleResult result = tarn::decode_single(session, box);
     if (cut && !result.report.empty())
         result.report += tarn::message_cut_line(opt.lang, tarn::kMaxMessageDigits / 2);
@@ -284,15 +303,67 @@ bool input_ready(int fd) {
     return ::poll(&p, 1, 0) > 0;
 }
 
-// Decodes one input as one multi-message run, streaming it in bounded memory: a long input
-// in pieces on several threads, written in its order. A stop signal ends the run after the
-// reports decoded so far (a message whose groups are still being read is not decoded: its
-// end is not known); the report still gets its end mark.
+// Reads an input to its end into `run` (a ParallelRun, or a structured run), unless a stop
+// signal comes or an output fails: what has been decoded is shown before a read that would
+// wait for a writer. False, with `error`, when the input cannot be read.
+template <typename Run>
+bool read_input(Run& run, const Options& opt, const std::string& input, int fd, tarn::cli::Outputs& outputs,
+                bool& stopped, std::string& error) {
+    std::vector<char> chunk(1 << 16);
+    while (!outputs.failed()) {
+        if (tarn::cli::stop_signal() != 0) {
+            stopped = true;
+            break;
+        }
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got == 0) break;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            error = cannot_read(input, std::strerror(errno));
+            return false;
+        }
+        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+        if (static_cast<std::size_t>(got) < chunk.size() && !input_ready(fd)) {
+            run.flush();
+            if (opt.output.screen) Screen::out().flush();
+        }
+    }
+    return true;
+}
+
+// A structured run as read_input takes it: each message is delivered as it ends.
+struct StructuredRun {
+    tarn::MultiRun& run;
+    void feed(std::string_view text) { run.feed(text); }
+    void flush() {}
+};
+
+// Decodes one input as one multi-message run, streaming it in bounded memory: the text
+// report of a long input in pieces on several threads, written in its order. A stop signal
+// ends the run after the reports decoded so far (a message whose groups are still being
+// read is not decoded: its end is not known); the report still gets its end mark.
 bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cli::Outputs& outputs,
-                  std::string& error) {
+                  tarn::cli::StructuredOutput& structured, std::string& error) {
     tarn::Settings settings;
     settings.lang = opt.lang;
     settings.input = tarn::InputMode::File;
+    bool stopped = false;
+    if (opt.format != tarn::Format::Text) {
+        // JSON objects or summary rows, no heading and no end mark; one thread, as the rows
+        // are numbered across the messages.
+        tarn::Session session;
+        session.settings = settings;
+        bool dropped = false;
+        tarn::MultiRun run = structured.run(session, heading_path(input), [&](std::string&& lines) {
+            if (dropped || outputs.failed()) return;
+            structured.write(lines);
+            dropped = tarn::cli::stop_signal() != 0;
+        });
+        StructuredRun reader{run};
+        if (!read_input(reader, opt, input, fd, outputs, stopped, error)) return false;
+        if (!outputs.failed() && !stopped) run.finish();
+        return true;
+    }
     // The run is delivered once its buffer holds more than one character.
     tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)), 2);
     unsigned jobs = opt.jobs == 0 ? cores() : opt.jobs;
@@ -310,27 +381,7 @@ bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cl
             if (!outputs.failed()) report.add(reports);
         },
         limits);
-    std::vector<char> chunk(1 << 16);
-    bool stopped = false;
-    while (!outputs.failed()) {
-        if (tarn::cli::stop_signal() != 0) {
-            stopped = true;
-            break;
-        }
-        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            error = cannot_read(input, std::strerror(errno));
-            return false;
-        }
-        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
-        // What has been decoded is shown before a read that would wait for a writer.
-        if (static_cast<std::size_t>(got) < chunk.size() && !input_ready(fd)) {
-            run.flush();
-            if (opt.output.screen) Screen::out().flush();
-        }
-    }
+    if (!read_input(run, opt, input, fd, outputs, stopped, error)) return false;
     if (outputs.failed()) return true;
     if (stopped) {
         run.stop();
@@ -347,6 +398,7 @@ int decode_inputs(const Options& opt) {
     }
     tarn::cli::Outputs outputs(opt.output);
     if (std::string err = outputs.open(); !err.empty()) return fail(err);
+    tarn::cli::StructuredOutput structured(outputs, opt.format);
     for (const std::string& input : opt.inputs) {
         if (tarn::cli::stop_signal() != 0 || outputs.failed()) break;
         // Each input is opened once, when its turn comes.
@@ -357,7 +409,7 @@ int decode_inputs(const Options& opt) {
             return fail(cannot_read(input, std::strerror(errno)));
         }
         std::string error;
-        const bool ok = decode_input(opt, input, fd, outputs, error);
+        const bool ok = decode_input(opt, input, fd, outputs, structured, error);
         if (fd != STDIN_FILENO) ::close(fd);
         if (!ok) return fail(error);
     }
@@ -395,7 +447,8 @@ int main(int argc, char** argv) {
         const Options opt = parse(argc, argv);
         tarn::cli::install_stop_handlers();
         if (opt.feed)
-            return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output}, argv[0]);
+            return tarn::cli::run_feed({opt.feed_address, opt.filter, opt.lang, opt.output, opt.format},
+                                       argv[0]);
         return opt.have_message ? decode_message(opt) : decode_inputs(opt);
     } catch (const std::bad_alloc&) {
         // The output file's delivery has been given up on the way out.

@@ -154,8 +154,7 @@ const MessageType* find_type(int code) {
 
 // PROTOCOL: empty line, title line, protocol discriminator line.
 void PROTOCOL(Context& ctx, std::string_view octet_1) {
-    ctx.line(std::string_view{});
-    ctx.line(ctx.t(kTitle), ctx.title());
+    ctx.message_title(Protocol::Dss1, kTitle);
     ctx.line(" ", bits_of_digits(octet_1), ctx.t(kDiscriminatorLabel),
              ctx.single() ? "Q.931" : ctx.t(kQ931Long));
 }
@@ -191,6 +190,21 @@ void CallRef(Context& ctx, std::string_view value, unsigned c) {
     }
 }
 
+// The call reference as data: its length (octet 2 bits 4-1), and for a value of one or two
+// octets that is all there, the value (bits 7-1 of its first octet and all of the second)
+// and the flag (bit 8).
+FrameFacts call_reference_facts(unsigned c, std::string_view value) {
+    FrameFacts facts;
+    facts.call_reference_length = static_cast<int>(c);
+    if ((c == 1 || c == 2) && value.size() == 2 * c) {
+        const unsigned v = hex_number(value);
+        const unsigned flag_bit = c == 1 ? 0x80U : 0x8000U;
+        facts.call_reference = static_cast<long>(v & (flag_bit - 1));
+        facts.flag = (v & flag_bit) != 0 ? 1 : 0;
+    }
+    return facts;
+}
+
 // Everything after the message type line: fixed elements, walk, end check. `n` is the
 // 1-based digit position of the first octet after the message type.
 class MessageWalk {
@@ -209,7 +223,7 @@ public:
 
 private:
     void decode(unsigned decoder_id, const Element& e) {
-        if (Decoder decoder = find_decoder(decoders_, decoder_id)) decoder(ctx_, e);
+        if (Decoder decoder = find_decoder(decoders_, decoder_id)) ctx_.decode(decoder, e);
     }
 
     // A single-octet element at n: its decoder gets the identifier octet itself, and the
@@ -269,13 +283,17 @@ void DEC_DSS(Context& ctx, std::string_view message, std::span<const ElementEntr
     PROTOCOL(ctx, mid(message, 1, 2));
     if (message.size() <= 3) return;
     const unsigned c = LenCallRef(ctx, mid(message, 3, 2));
-    if (message.size() <= 2 * c + 3) return;  // the call reference value is incomplete
+    const bool complete = message.size() > 2 * c + 3;  // the call reference value is all there
+    if (ctx.structured())
+        ctx.frame(call_reference_facts(c, complete ? mid(message, 5, 2 * c) : std::string_view{}));
+    if (!complete) return;
     CallRef(ctx, mid(message, 5, 2 * c), c);
 
     const std::size_t n = 2 * c + 5;
     const MessageType* type = find_type(octet_at(message, n));
     if (type == nullptr) return;
-    message_type_line(ctx, type->code, ctx.t(type->name));  // subTYPE
+    // The English name is the type's short name in every reading (SETUP, RELEASE COMPLETE).
+    message_type_line(ctx, type->code, ctx.t(type->name), type->name.en);  // subTYPE
     MessageWalk(ctx, message, n + 2, type->code, decoders).run(type->rules);
 }
 

@@ -91,7 +91,7 @@ WalkResult walk_elements(Context& ctx, std::string_view text, std::span<const Ac
         if (accept) result.seen.set(id);
         if (accept && single_octet(id)) {
             if (Decoder decode = find_decoder(decoders, id))
-                decode(ctx, Element::fixed(id, text.substr(at, 2), accept->mandatory, message_type));
+                ctx.decode(decode, Element::fixed(id, text.substr(at, 2), accept->mandatory, message_type));
             at += 2;
             continue;
         }
@@ -104,8 +104,8 @@ WalkResult walk_elements(Context& ctx, std::string_view text, std::span<const Ac
         at = at + 4 + contents.size();
         if (accept) {
             if (Decoder decode = find_decoder(decoders, id))
-                decode(ctx,
-                       Element(id, static_cast<unsigned>(length), contents, accept->mandatory, message_type));
+                ctx.decode(decode, Element(id, static_cast<unsigned>(length), contents, accept->mandatory,
+                                           message_type));
         }
         if (contents.size() < digits) {
             result.end = at;

@@ -44,42 +44,50 @@ unsigned digit(std::string_view m, std::size_t pos) {
 // IndNetwork: the header with the typed text or the hex dump, and the service indicator.
 // The context holds this message's lines only, so there is nothing to empty first.
 void IndNetwork(Context& ctx) {
-    ctx.line("");
-    ctx.line(ctx.t(kHeader), ctx.title());
+    ctx.message_title(Protocol::Isup, kHeader);
     ctx.line(ctx.t(kServiceIndicator));
 }
 
-// SSF: sub-service field of octet 1.
-void SSF(Context& ctx, std::string_view m) {
+// SSF: sub-service field of octet 1. Returns the network indicator.
+int SSF(Context& ctx, std::string_view m) {
     const std::string_view bits = bits_of_digits(mid(m, 1, 2));
+    const unsigned indicator = decadic(bits_of(bits, 8, 7));
     ctx.field(bits, 6, 5, kSpare);
     ctx.field(bits, 8, 7, kNetworkIndicator,
-              lookup(kNetworkIndicators, decadic(bits_of(bits, 8, 7)), kNetworkIndicators[0].text));
+              lookup(kNetworkIndicators, indicator, kNetworkIndicators[0].text));
+    return static_cast<int>(indicator);
 }
 
 // DPC: bits 14-13 from octet 3 bits 6-5, bits 12-9 from octet 3 bits 4-1, bits 8-1 octet 2.
-void DPC(Context& ctx, std::string_view m) {
-    const char high[] = {kHexDigits[digit(m, 5) % 4]};
-    ctx.line(ctx.t(kDPC), std::string_view(high, 1), mid(m, 6, 1), mid(m, 3, 2), " Hex");
+// Returns the point code shown, for a structured sink.
+long DPC(Context& ctx, std::string_view m) {
+    const std::string_view high(&kHexDigits[digit(m, 5) % 4], 1);
+    const ShortText dpc(high, mid(m, 6, 1), mid(m, 3, 2));
+    ctx.line(ctx.t(kDPC), dpc, " Hex");
+    return ctx.structured() ? static_cast<long>(hex_number(dpc)) : -1;
 }
 
 // OPC: bits 2-1 in octet 3 bits 8-7, bits 10-3 in octet 4, bits 14-11 in octet 5 bits 4-1.
-void OPC(Context& ctx, std::string_view m) {
+// Returns the point code shown, for a structured sink.
+long OPC(Context& ctx, std::string_view m) {
     const unsigned d5 = digit(m, 5), d7 = digit(m, 7), d8 = digit(m, 8), d10 = digit(m, 10);
     const char opc[] = {kHexDigits[d10 / 4], kHexDigits[4 * (d10 % 4) + d7 / 4],
                         kHexDigits[4 * (d7 % 4) + d8 / 4], kHexDigits[4 * (d8 % 4) + d5 / 4], '\0'};
     ctx.line(ctx.t(kOPC), opc, " Hex");
+    return ctx.structured() ? static_cast<long>(hex_number(opc)) : -1;
 }
 
 // SLS: octet 5 bits 8-5.
-void SLS(Context& ctx, std::string_view m) {
+int SLS(Context& ctx, std::string_view m) {
     const std::string_view bits = bits_of_digits(mid(m, 9, 1));
-    ctx.field(bits, 8, 5, kSLS, ShortText(decadic(bits), " Dec"));
+    const unsigned sls = decadic(bits);
+    ctx.field(bits, 8, 5, kSLS, ShortText(sls, " Dec"));
+    return static_cast<int>(sls);
 }
 
 // CIC: octet 6 bits 8-1 and octet 7 bits 4-1; on an E1 system its top 7 bits are the
-// trunk and its bottom 5 bits the channel.
-void CIC(Context& ctx, std::string_view m) {
+// trunk and its bottom 5 bits the channel. Returns the CIC.
+long CIC(Context& ctx, std::string_view m) {
     const std::string_view bits6 = bits_of_digits(mid(m, 11, 2));
     const std::string_view bits7 = bits_of_digits(mid(m, 13, 2));
     const unsigned cic = digit(m, 14) * 256 + hex_number(mid(m, 11, 2));
@@ -87,25 +95,28 @@ void CIC(Context& ctx, std::string_view m) {
     ctx.line(" ", bits_of(bits7, 8, 5), ctx.t(kCICSpare));
     ctx.field(bits7, 4, 1, kCIC,
               ShortText(mid(m, 14, 1), " Hex", ctx.t(kTrunk), cic / 32, ctx.t(kChannel), cic % 32, ")"));
+    return static_cast<long>(cic);
 }
 
 }  // namespace
 
 void DEC_SS(Context& ctx, std::string_view message) {
     IndNetwork(ctx);
-    SSF(ctx, message);
-    if (message.size() > 5) DPC(ctx, message);
-    if (message.size() > 9) OPC(ctx, message);
-    if (message.size() > 8) SLS(ctx, message);
-    if (message.size() > 13) CIC(ctx, message);
+    FrameFacts facts;
+    facts.network_indicator = SSF(ctx, message);
+    if (message.size() > 5) facts.dpc = DPC(ctx, message);
+    if (message.size() > 9) facts.opc = OPC(ctx, message);
+    if (message.size() > 8) facts.sls = SLS(ctx, message);
+    if (message.size() > 13) facts.cic = CIC(ctx, message);
+    ctx.frame(facts);
 
     const std::string_view code = mid(message, 15, 2);
     if (code.size() != 2) return;
     const MessageType* type = find_message_type(hex_number(code));
     if (type == nullptr) return;
     const std::string_view name = ctx.t(type->name);
-    if (name.empty()) return;                  // Confusion in ISUP-R
-    message_type_line(ctx, type->code, name);  // subTYPE, the same line as DSS1
+    if (name.empty()) return;                                 // Confusion in ISUP-R
+    message_type_line(ctx, type->code, name, type->acronym);  // subTYPE, the same line as DSS1
     walk_parameters(ctx, message, *type, find_parameter);
 }
 

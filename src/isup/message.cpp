@@ -122,46 +122,53 @@ constexpr Layout kCPG{.fixed = {{{0x24, 1}}},
 constexpr Layout kCFN{.variable = 0x12, .optional = Optional::EndMark};  // then an end octet may follow
 constexpr Layout kRNG{.optional = Optional::EndMark};  // an end octet may follow the message type
 
-// Message types: code, name in both readings, parameter layout. ISUP-R has no Confusion
-// message: its Russian name is empty.
+// Message types: code, name in both readings, parameter layout, Q.763 acronym. ISUP-R has
+// no Confusion message: its Russian name is empty. The acronym is the recommendation's,
+// also where the name shows another (ASM, CEL, BLA for blocking).
 constexpr MessageType kMessageTypes[] = {
-    {0x01, {" INITIAL ADDRESS (IAM)", " НАЧАЛЬНОЕ АДРЕСНОЕ СООБЩЕНИЕ (IAM)"}, &kIAM},
-    {0x02, {" SUBSEQUENT ADDRESS (SAM)", " ПОСЛЕДУЮЩЕЕ АДРЕСНОЕ СООБЩЕНИЕ (SAM)"}, &kSAM},
-    {0x03, {" INFORMATION REQUEST (INR)", " ЗАПРОС ИНФОРМАЦИИ (INR)"}, &kINR},
-    {0x04, {" INFORMATION (INF)", " ИНФОРМАЦИЯ (INF)"}, &kINF},
-    {0x05, {" CONTINUTY (COT)", " КОНТРОЛЬ ЦЕЛОСТНОСТИ ПОЛОЖИТЕЛЕН (COT)"}, &kCOT},
-    {0x06, {" ADDRESS COMPLETE (ASM)", " АДРЕС ПОЛНЫЙ (ASM)"}, &kACM},
-    {0x07, {" CONNECT (CON)", " СОЕДИНЕНИЕ (CON)"}, &kCON},
-    {0x08, {" FORWARD TRANSFER (FOT)", " ВМЕШАТЕЛЬСТВО ОПЕРАТОРА (FOT)"}, &kFOT},
-    {0x09, {" ANSWER (ANM)", " ОТВЕТ (ANM)"}, &kANM},
-    {0x0C, {" RELEASE (REL)", " РАЗЪЕДИНЕНИЕ (REL)"}, &kREL},
-    {0x0D, {" SUSPEND (SUS)", " ВЫЗОВ ВРЕМЕННО ОТЛОЖЕН (SUS)"}, &kSUS_RES},
-    {0x0E, {" RESUME (RES)", " ВОЗОБНОВЛЕНИЕ ВЫЗОВА (RES)"}, &kSUS_RES},
-    {0x10, {" RELEASE COMPLETE (RLC)", " ПОДТВЕРЖДЕНИЕ РАЗЪЕДИНЕНИЯ (RLC)"}, &kRLC},
-    {0x11, {" CONTINUITY CHECK REQUEST (CEL)", " ЗАПРОС КОНТРОЛЯ ЦЕЛОСТНОСТИ (CEL)"}, &kNoParameters},
-    {0x12, {" RESET CIRCUIT (RSC)", " СБРОС КАНАЛА (RSC)"}, &kNoParameters},
-    {0x13, {" BLOCKING (BLA)", " БЛОКИРОВКА (BLA)"}, &kNoParameters},
-    {0x14, {" UNBLOCKING (UBL)", " РАЗБЛОКИРОВКА (UBL)"}, &kNoParameters},
-    {0x15, {" BLOCKING ACKNOWLEDGEMENT (BLA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ (BLA)"}, &kNoParameters},
-    {0x16, {" UNBLOCKING ACKNOWLEDGEMENT (UBA)", " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ (UBA)"}, &kNoParameters},
-    {0x17, {" CIRCUIT GROUP RESET (GRS)", " СБРОС ГРУППЫ КАНАЛОВ (GRS)"}, &kGRS_GRA},
-    {0x18, {" CIRCUIT GROUP BLOCKING (CGB)", " БЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGB)"}, &kCircuitGroup},
-    {0x19, {" CIRCUIT GROUP UNBLOCKING (CGU)", " РАЗБЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGU)"}, &kCircuitGroup},
+    {0x01, {" INITIAL ADDRESS (IAM)", " НАЧАЛЬНОЕ АДРЕСНОЕ СООБЩЕНИЕ (IAM)"}, &kIAM, "IAM"},
+    {0x02, {" SUBSEQUENT ADDRESS (SAM)", " ПОСЛЕДУЮЩЕЕ АДРЕСНОЕ СООБЩЕНИЕ (SAM)"}, &kSAM, "SAM"},
+    {0x03, {" INFORMATION REQUEST (INR)", " ЗАПРОС ИНФОРМАЦИИ (INR)"}, &kINR, "INR"},
+    {0x04, {" INFORMATION (INF)", " ИНФОРМАЦИЯ (INF)"}, &kINF, "INF"},
+    {0x05, {" CONTINUTY (COT)", " КОНТРОЛЬ ЦЕЛОСТНОСТИ ПОЛОЖИТЕЛЕН (COT)"}, &kCOT, "COT"},
+    {0x06, {" ADDRESS COMPLETE (ASM)", " АДРЕС ПОЛНЫЙ (ASM)"}, &kACM, "ACM"},
+    {0x07, {" CONNECT (CON)", " СОЕДИНЕНИЕ (CON)"}, &kCON, "CON"},
+    {0x08, {" FORWARD TRANSFER (FOT)", " ВМЕШАТЕЛЬСТВО ОПЕРАТОРА (FOT)"}, &kFOT, "FOT"},
+    {0x09, {" ANSWER (ANM)", " ОТВЕТ (ANM)"}, &kANM, "ANM"},
+    {0x0C, {" RELEASE (REL)", " РАЗЪЕДИНЕНИЕ (REL)"}, &kREL, "REL"},
+    {0x0D, {" SUSPEND (SUS)", " ВЫЗОВ ВРЕМЕННО ОТЛОЖЕН (SUS)"}, &kSUS_RES, "SUS"},
+    {0x0E, {" RESUME (RES)", " ВОЗОБНОВЛЕНИЕ ВЫЗОВА (RES)"}, &kSUS_RES, "RES"},
+    {0x10, {" RELEASE COMPLETE (RLC)", " ПОДТВЕРЖДЕНИЕ РАЗЪЕДИНЕНИЯ (RLC)"}, &kRLC, "RLC"},
+    {0x11, {" CONTINUITY CHECK REQUEST (CEL)", " ЗАПРОС КОНТРОЛЯ ЦЕЛОСТНОСТИ (CEL)"}, &kNoParameters, "CCR"},
+    {0x12, {" RESET CIRCUIT (RSC)", " СБРОС КАНАЛА (RSC)"}, &kNoParameters, "RSC"},
+    {0x13, {" BLOCKING (BLA)", " БЛОКИРОВКА (BLA)"}, &kNoParameters, "BLO"},
+    {0x14, {" UNBLOCKING (UBL)", " РАЗБЛОКИРОВКА (UBL)"}, &kNoParameters, "UBL"},
+    {0x15, {" BLOCKING ACKNOWLEDGEMENT (BLA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ (BLA)"}, &kNoParameters, "BLA"},
+    {0x16,
+     {" UNBLOCKING ACKNOWLEDGEMENT (UBA)", " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ (UBA)"},
+     &kNoParameters,
+     "UBA"},
+    {0x17, {" CIRCUIT GROUP RESET (GRS)", " СБРОС ГРУППЫ КАНАЛОВ (GRS)"}, &kGRS_GRA, "GRS"},
+    {0x18, {" CIRCUIT GROUP BLOCKING (CGB)", " БЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGB)"}, &kCircuitGroup, "CGB"},
+    {0x19, {" CIRCUIT GROUP UNBLOCKING (CGU)", " РАЗБЛОКИРОВКА ГРУППЫ КАНАЛОВ (CGU)"}, &kCircuitGroup, "CGU"},
     {0x1A,
      {" CURCUIT GROUP BLOCKING ACKNOWLEDGEMENT (CGBA)", " ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGBA)"},
-     &kCircuitGroup},
+     &kCircuitGroup,
+     "CGBA"},
     {0x1B,
      {" CURCUIT GROUP UNBLOCKING ACKNOWLEDGEMENT (CGUA)",
       " ПОДТВЕРЖДЕНИЕ РАЗБЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGUA)"},
-     &kCircuitGroup},
+     &kCircuitGroup,
+     "CGUA"},
     {0x29,
      {" CIRCUIT GROUP RESET ACKNOWLEDGEMENT (GRA)", " ПОДТВЕРЖДЕНИЕ СБРОСА ГРУППЫ КАНАЛОВ (GRA)"},
-     &kGRS_GRA},
-    {0x2C, {" CALL PROGRESS (CPG)", " ПРОХОЖДЕНИЕ ВЫЗОВА (CPG)"}, &kCPG},
-    {0x2F, {" CONFUSION (CFN)", ""}, &kCFN},
-    {0x31, {" CHARGE INFORMATION (CRG)", " ИНФОРМАЦИЯ ТАРИФИКАЦИИ (CRG)"}, &kNoParameters},
-    {0xFC, {" CLEAR CALLING LINE MESSAGE (CCL)", " ОТБОЙ ВЫЗЫВАЮЩЕГО АБОНЕНТА (CCL)"}, &kNoParameters},
-    {0xFF, {" RING (RNG)", " ВЫЗОВ (RNG)"}, &kRNG},
+     &kGRS_GRA,
+     "GRA"},
+    {0x2C, {" CALL PROGRESS (CPG)", " ПРОХОЖДЕНИЕ ВЫЗОВА (CPG)"}, &kCPG, "CPG"},
+    {0x2F, {" CONFUSION (CFN)", ""}, &kCFN, "CFN"},
+    {0x31, {" CHARGE INFORMATION (CRG)", " ИНФОРМАЦИЯ ТАРИФИКАЦИИ (CRG)"}, &kNoParameters, "CRG"},
+    {0xFC, {" CLEAR CALLING LINE MESSAGE (CCL)", " ОТБОЙ ВЫЗЫВАЮЩЕГО АБОНЕНТА (CCL)"}, &kNoParameters, "CCL"},
+    {0xFF, {" RING (RNG)", " ВЫЗОВ (RNG)"}, &kRNG, "RNG"},
 };
 
 // The octet at 1-based digit position `n`, or -1 when fewer than two digits are there.
@@ -187,7 +194,7 @@ void sub00(Context& ctx) {
 
 // Hands a parameter to its decoder. A parameter without a decoder prints nothing.
 void decode_parameter(Context& ctx, ParamFinder find, const Element& e) {
-    if (const Decoder decode = find(e.id)) decode(ctx, e);
+    if (const Decoder decode = find(e.id)) ctx.decode(decode, e);
 }
 
 // The optional part from digit `n`: code, length octet, contents, until the end octet 00

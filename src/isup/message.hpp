@@ -14,11 +14,13 @@ namespace tarn::isup {
 
 struct Layout;
 
-// A message type: its code, its name in both readings and its parameter layout.
+// A message type: its code, its name in both readings, its parameter layout and its
+// acronym (Q.763 Table 4) for the structured output.
 struct MessageType {
     unsigned code;
     Text name;
     const Layout* layout;
+    std::string_view acronym;
 };
 
 // Every message type decoded, by code.

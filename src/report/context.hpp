@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "report/element.hpp"
 #include "report/field.hpp"
+#include "report/sink.hpp"
 #include "report/text.hpp"
 
 namespace tarn {
@@ -37,17 +39,32 @@ enum class Opening {
     None,         // nothing: the decoder prints its own opening
 };
 
+// The buffer a context appends its report to (the buffer of a run, not a copy of it).
+struct AppendTo {
+    std::string& out;
+};
+
 class Context {
 public:
     // `title` is what the message title line shows: the typed text in single-message
-    // mode, the hex dump of the message in multi-message mode. The context keeps the
-    // message's report itself.
+    // mode, the hex dump of the message in multi-message mode.
     Context(Lang lang, bool single, std::string title)
         : lang_(lang), single_(single), own_title_(std::move(title)), title_(own_title_) {}
+    // The same, writing the report into `buffer` (emptied first): a run that decodes many
+    // messages keeps one buffer and its memory (take_screen gives it back).
+    Context(Lang lang, bool single, std::string title, std::string buffer)
+        : lang_(lang),
+          single_(single),
+          own_title_(std::move(title)),
+          title_(own_title_),
+          own_(std::move(buffer)) {
+        own_.clear();
+    }
     // The report goes into `out`, after the text it already holds: the buffer of a run,
-    // reused from message to message. `title` and `out` outlive the context.
-    Context(Lang lang, bool single, std::string_view title, std::string& out)
-        : lang_(lang), single_(single), title_(title), out_(&out), start_(out.size()) {}
+    // reused from message to message, which gets every message's report in turn. `title`
+    // and `out` outlive the context.
+    Context(Lang lang, bool single, std::string_view title, AppendTo to)
+        : lang_(lang), single_(single), title_(title), screen_(to.out), start_(to.out.size()) {}
     Context(const Context&) = delete;
     Context& operator=(const Context&) = delete;
 
@@ -57,23 +74,58 @@ public:
     std::string_view title() const { return title_; }
     std::string_view t(Text text) const { return text.pick(lang_); }
 
-    // The text the lines are written to, CR LF after every line: the report of this
-    // message (txtScreen) when the context keeps it, the caller's buffer otherwise.
-    const std::string& screen() const { return *out_; }
+    // The report of this message (txtScreen), CR LF after every line.
+    // (The caller's whole buffer when the report goes into it.)
+    const std::string& screen() const { return screen_; }
     // The report of this message alone.
-    std::string_view report() const { return std::string_view(*out_).substr(start_); }
-    std::string take_screen() { return out_ == &screen_ ? std::move(screen_) : std::string(report()); }
+    std::string_view report() const { return std::string_view(screen_).substr(start_); }
+    std::string take_screen() { return &screen_ == &own_ ? std::move(own_) : std::string(report()); }
+
+    // --- the structured sink ---
+    // With a sink attached, every line builder also tells it what the line holds; the text
+    // report stays the same, or, without `text`, is not written at all (a run that wants the
+    // structured rendering alone). Null detaches it.
+    void attach(LineSink* sink, bool text = true) {
+        sink_ = sink;
+        text_ = text || sink == nullptr;
+    }
+    LineSink* sink() const { return sink_; }
+    bool structured() const { return sink_ != nullptr; }
+    // Hands `e` to `decoder`; a sink hears which lines belong to the element.
+    void decode(Decoder decoder, const Element& e) {
+        if (sink_ == nullptr) {
+            decoder(*this, e);
+            return;
+        }
+        sink_->enter(e);
+        decoder(*this, e);
+        sink_->leave();
+    }
+    // The facts of the frame no single line carries; only a sink hears them.
+    void frame(const FrameFacts& facts) {
+        if (sink_ != nullptr) sink_->frame(facts);
+    }
 
     // --- line building ---
     // Appends the pieces and CR LF as one line.
     void line(std::string_view text);
     template <typename... Pieces>
     void line(std::string_view first, Pieces... rest) {
-        std::string& out = *out_;
-        out += first;
-        (out.append(std::string_view(rest)), ...);
-        out += kCrLf;
+        if (sink_ != nullptr) [[unlikely]] {
+            structured_line({first, std::string_view(rest)...});
+            return;
+        }
+        screen_ += first;
+        (screen_.append(std::string_view(rest)), ...);
+        screen_ += kCrLf;
     }
+
+    // The two lines that open a message of `protocol`: an empty line, then `heading` and
+    // the title text.
+    void message_title(Protocol protocol, Text heading);
+    // The message type line (subTYPE): the type octet's bits, " Message Type......" and
+    // the name; `acronym` is the type's short name, told to the sink only.
+    void message_type(unsigned code, Text label, std::string_view name, std::string_view acronym);
 
     // A field line of bits `hi` down to `lo` (8 = most significant) of the octet whose
     // bit text is `bits8`: one blank, a dot for every bit left of the field, the field's
@@ -121,13 +173,34 @@ public:
     bool open(const Element& e, Text name, Opening how, std::size_t min_octets = 0);
 
 private:
+    // A title line: the element's name alone.
+    void title_line(Text name);
+
+    // --- the text of each line ---
+    void put_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value);
+    void put_identification(const Element& e, Text name, bool mandatory);
+    void put_mistake(Text what);
+    void put_length(const Element& e);
+
+    // --- the same with a sink: the text when it is kept, then what the line holds ---
+    void structured_line(std::initializer_list<std::string_view> pieces);
+    void structured_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value);
+    // A whole-octet line: " ********", the label, the value made of `value` (and " Hex").
+    void structured_octets(Text label, std::string_view value, bool hex);
+    void structured_text_line(std::string_view text, bool title);
+    // The last `size` bytes of the report before the CR LF that ends it.
+    std::string_view ending(std::size_t size) const;
+
     Lang lang_;
     bool single_;
     std::string own_title_;
     std::string_view title_;
-    std::string screen_;
-    std::string* out_ = &screen_;
-    std::size_t start_ = 0;
+    std::string own_;  // the report, unless it goes into the caller's buffer
+    std::string& screen_ = own_;
+    std::size_t start_ = 0;  // where this message's report begins in screen_
+    LineSink* sink_ = nullptr;
+    bool text_ = true;     // the text report is written
+    std::string scratch_;  // a line made of pieces, for a sink when the text is not written
 };
 
 // The bits hi..lo (8 = most significant) of an octet's bit text, shorter near its end.

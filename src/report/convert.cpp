@@ -195,6 +195,13 @@ std::string utf8_to_cp1251(std::string_view utf8) {
 }
 
 std::string_view trim(std::string_view s, std::string_view blanks) {
+    if (blanks.size() == 1) {  // one character (the structured output trims each value by blanks)
+        std::size_t first = 0;
+        std::size_t last = s.size();
+        while (first < last && s[first] == blanks[0]) ++first;
+        while (last > first && s[last - 1] == blanks[0]) --last;
+        return s.substr(first, last - first);
+    }
     const std::size_t first = s.find_first_not_of(blanks);
     if (first == std::string_view::npos) return {};
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "dss1/dss1.hpp"
 #include "isup/isup.hpp"
@@ -22,9 +23,16 @@ std::string_view trim_blanks(std::string_view s) {
 
 }  // namespace
 
-void ProtocolDispatch(Context& ctx, std::string_view message) {
-    if (message.substr(0, 2) == "08") dss1::DEC_DSS(ctx, message);
-    if (message.size() >= 2 && message[1] == '5') isup::DEC_SS(ctx, message);
+bool ProtocolDispatch(Context& ctx, std::string_view message) {
+    if (message.substr(0, 2) == "08") {
+        dss1::DEC_DSS(ctx, message);
+        return true;
+    }
+    if (message.size() >= 2 && message[1] == '5') {
+        isup::DEC_SS(ctx, message);
+        return true;
+    }
+    return false;
 }
 
 std::string decode_message(Session& session, std::string_view message) {
@@ -37,7 +45,7 @@ std::string decode_message(Session& session, std::string_view message) {
 void decode_message(Session& session, std::string_view message, std::string& out, std::string& dump) {
     dump.clear();
     append_message_dump(dump, message);
-    Context ctx(session.settings.lang, false, dump, out);
+    Context ctx(session.settings.lang, false, dump, AppendTo{out});
     ProtocolDispatch(ctx, message);
 }
 
@@ -75,8 +83,13 @@ std::string message_cut_line(Lang lang, std::size_t octets) {
 }
 
 void MultiRun::feed(std::string_view text) {
-    const char* p = text.data();
-    const char* const end = p + text.size();
+    chunk_ = counted_ = text.data();
+    scan(text.data(), text.data() + text.size());
+    if (decode_) line_at(text.data() + text.size());  // the lines of the rest of the piece, for the positions
+    chunk_ = counted_ = nullptr;
+}
+
+void MultiRun::scan(const char* p, const char* const end) {
     if (token_size_ > 0) {
         // The token the last feed ended in goes on up to the next separator.
         while (p < end && !tokens::is_separator(*p)) {
@@ -116,6 +129,18 @@ void MultiRun::feed(std::string_view text) {
     }
 }
 
+std::size_t MultiRun::line_at(const char* at) {
+    // Nothing of the piece before `counted_` is left to count; a token begun in an earlier
+    // piece holds no line end, so its line is the one the piece began on.
+    if (at == nullptr || at <= counted_) return line_;
+    for (const char* p = counted_;
+         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(at - p)))) != nullptr;
+         ++p)
+        ++line_;
+    counted_ = at;
+    return line_;
+}
+
 // One whole token: a group joins the message being collected, any other token ends it.
 void MultiRun::token(const char* first, std::size_t size) {
     const tokens::Group g = size == tokens::kGroup ? tokens::group_at(first) : tokens::Group::None;
@@ -126,12 +151,14 @@ void MultiRun::token(const char* first, std::size_t size) {
     }
 }
 
-void MultiRun::group(const char* first, tokens::Group group) {
+// `first` is in the piece being fed, or the kept start of a token begun in an earlier one.
+void MultiRun::group(const char* first, tokens::Group kind) {
+    if (txtM_.empty() && decode_) message_line_ = line_at(first == token_ ? chunk_ : first);
     if (txtM_.size() + tokens::kGroup > max_digits_) {
         cut_ = true;  // beyond the bound: the message goes on, its digits are dropped
         return;
     }
-    if (group == tokens::Group::AsIs) {
+    if (kind == tokens::Group::AsIs) {
         txtM_.append(first, tokens::kGroup);
         return;
     }
@@ -146,7 +173,7 @@ void MultiRun::end_message() {
         if (cut_ && out_->size() > before) *out_ += message_cut_line(lang, txtM_.size() / 2);
     } else {
         if (decode_) {
-            report_ = decode_(txtM_);
+            report_ = decode_(txtM_, MessageAt{messages_ + 1, message_line_, cut_});
         } else {
             report_.clear();
             decode_message(session_, txtM_, report_, dump_);

@@ -20,7 +20,8 @@ inline constexpr std::string_view kBadInputText = "Допустимые инфо
 
 // Calls the DSS1 decoder for a message that begins with the Q.931 discriminator 08, the
 // ISUP decoder for one whose first octet has the service indicator 0101 (second digit 5).
-void ProtocolDispatch(Context& ctx, std::string_view message);
+// True when one of them ran.
+bool ProtocolDispatch(Context& ctx, std::string_view message);
 
 // Decodes one message of a multi-message run: its report, with the hex dump as title.
 std::string decode_message(Session& session, std::string_view message);
@@ -53,6 +54,13 @@ inline constexpr std::size_t kMaxMessageDigits = 8192;
 // " MISTAKE: Message too long: cut after N octets", CR LF (Russian " ОШИБКА: ...").
 std::string message_cut_line(Lang lang, std::size_t octets);
 
+// Where a message of a multi-message run stands in the text.
+struct MessageAt {
+    std::size_t index = 0;  // its number among the messages found, from 1
+    std::size_t line = 0;   // the line (ended by LF) of its first group, from 1
+    bool cut = false;       // groups beyond the bound were dropped
+};
+
 // Multi-message mode, streamed: text goes in by pieces of any size, and each message's
 // report goes to the sink as soon as the message has ended. Memory stays bounded whatever
 // the length of the text, of its tokens or of its messages: a message is decoded from its
@@ -61,8 +69,9 @@ std::string message_cut_line(Lang lang, std::size_t octets);
 class MultiRun {
 public:
     using Sink = std::function<void(std::string&& report)>;
-    // Turns one message's digits into its report; decode_message by default.
-    using Decode = std::function<std::string(std::string_view message)>;
+    // Turns one message's digits into its report; decode_message by default. Only a run
+    // with its own Decode counts lines for the positions.
+    using Decode = std::function<std::string(std::string_view message, const MessageAt& at)>;
     MultiRun(Session& session, Sink sink, Decode decode = {}, std::size_t max_digits = kMaxMessageDigits)
         : session_(session), sink_(std::move(sink)), decode_(std::move(decode)), max_digits_(max_digits) {}
     // The reports are appended to `out` instead, one after the other, without a copy; the
@@ -76,9 +85,12 @@ public:
     std::size_t messages() const { return messages_; }
 
 private:
+    void scan(const char* p, const char* end);
     void token(const char* first, std::size_t size);
-    void group(const char* first, tokens::Group group);
+    void group(const char* first, tokens::Group kind);
     void end_message();
+    // The line of `at` in the piece being fed, counting the line ends up to it.
+    std::size_t line_at(const char* at);
 
     Session& session_;
     Sink sink_;
@@ -93,6 +105,10 @@ private:
     std::string txtM_;  // message being collected: whole 16-digit groups
     bool cut_ = false;  // groups of the message were dropped beyond max_digits_
     std::size_t messages_ = 0;
+    std::size_t line_ = 1;           // lines counted so far, from 1
+    const char* chunk_ = nullptr;    // the piece being fed
+    const char* counted_ = nullptr;  // its line ends are counted up to here
+    std::size_t message_line_ = 1;   // line where the message being collected began
 };
 
 // Decodes a whole report text in multi-message mode into session.txtBuffer.

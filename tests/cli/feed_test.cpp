@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <thread>
@@ -125,6 +128,32 @@ TEST(CliFeed, DecodesFilteredReportsWithTheirHeadingsUntilCtrlC) {
     EXPECT_EQ(count(tool.text, "C581400030D30009 012D02010000FFFF"), 2u);
     EXPECT_EQ(tool.text.find("C501402030D30010"), std::string::npos);  // filtered out
     EXPECT_EQ(tool.interrupt(), 0) << tool.text;
+}
+
+// --format summary: one row per message of each delivered report, numbered across the
+// reports, the header once; the filter drops reports as for the text report.
+TEST(CliFeed, SummaryRowsOfTheDeliveredReports) {
+    const std::string out = (std::filesystem::temp_directory_path() / "tarn-feed-summary.tsv").string();
+    std::filesystem::remove(out);
+    Listener server;
+    Tool tool({"--feed", server.address(), "--lang", "en", "--format", "summary", "--filter",
+               "c581400030d30009", "-o", out});
+    ASSERT_TRUE(server.accept());
+    ASSERT_TRUE(tool.wait_for("Connect: " + server.address())) << tool.text;
+    ASSERT_TRUE(server.send("\x02" + kAnm + "\x03\x02" + kRlc + "\x03\x02" + kAnm + "\x03"));
+    const std::string header =
+        "index\tprotocol\tmessage\tcic_or_call_ref\tdpc\topc\tcalled\tcalling\tcause\tcause_text\tmistakes\n";
+    const std::string rows = "1\tisup\tANM\t211\t129\t1\t\t\t\t\t0\n2\tisup\tANM\t211\t129\t1\t\t\t\t\t0\n";
+    ASSERT_TRUE(tool.wait_for("2\tisup\tANM")) << tool.text;
+    EXPECT_NE(tool.text.find(header + rows), std::string::npos) << tool.text;
+    EXPECT_EQ(count(tool.text, "index\tprotocol"), 1u);
+    EXPECT_EQ(tool.text.find("RLC"), std::string::npos);
+    EXPECT_EQ(tool.text.find(tarn::kReportEnd), std::string::npos);
+    EXPECT_EQ(tool.interrupt(), 0) << tool.text;
+    std::ifstream in(out, std::ios::binary);
+    const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(file, header + rows);
+    std::filesystem::remove(out);
 }
 
 TEST(CliFeed, StopsWhenTheReaderOfItsOutputGoesAway) {

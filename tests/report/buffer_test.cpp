@@ -53,7 +53,7 @@ TEST(ReportBuffer, ContextAppendsToTheRunsBuffer) {
     std::string buffer = "earlier message\r\n";
     const std::string title = " 0801010D ";
     {
-        Context ctx(Lang::Russian, false, title, buffer);
+        Context ctx(Lang::Russian, false, title, AppendTo{buffer});
         EXPECT_EQ(ctx.title(), " 0801010D ");
         EXPECT_EQ(ctx.report(), "");
         ctx.line(" title", ctx.title());

@@ -24,7 +24,7 @@ std::vector<std::string> reports(const std::string& text, std::size_t max_digits
     std::vector<std::string> found;
     MultiRun run(
         session, [&found](std::string&& report) { found.push_back(report); },
-        [](std::string_view message) {
+        [](std::string_view message, const MessageAt&) {
             return message.substr(0, 2) == "C5" ? "R " + std::string(message) + "\r\n" : std::string();
         },
         max_digits);

@@ -16,7 +16,7 @@ std::vector<std::string> messages_in(Session& session, std::string_view text, st
     std::vector<std::string> found;
     MultiRun run(
         session, [](std::string&&) {},
-        [&found](std::string_view message) {
+        [&found](std::string_view message, const MessageAt&) {
             found.emplace_back(message);
             return std::string();
         });

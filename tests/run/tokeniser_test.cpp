@@ -19,7 +19,7 @@ Messages messages_cut_at(std::string_view text, std::size_t cut) {
     Messages found;
     MultiRun run(
         session, [](std::string&&) {},
-        [&found](std::string_view message) {
+        [&found](std::string_view message, const MessageAt&) {
             found.emplace_back(message);
             return std::string();
         });

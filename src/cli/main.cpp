@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <string>
 #include <thread>
@@ -309,21 +310,23 @@ bool input_ready(int fd) {
 template <typename Run>
 bool read_input(Run& run, const Options& opt, const std::string& input, int fd, tarn::cli::Outputs& outputs,
                 bool& stopped, std::string& error) {
-    std::vector<char> chunk(1 << 16);
+    // Not cleared first: read() fills what is used.
+    constexpr std::size_t kChunk = std::size_t{1} << 16;
+    const std::unique_ptr<char[]> chunk(new char[kChunk]);
     while (!outputs.failed()) {
         if (tarn::cli::stop_signal() != 0) {
             stopped = true;
             break;
         }
-        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        const ssize_t got = ::read(fd, chunk.get(), kChunk);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
             error = cannot_read(input, std::strerror(errno));
             return false;
         }
-        run.feed(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
-        if (static_cast<std::size_t>(got) < chunk.size() && !input_ready(fd)) {
+        run.feed(std::string_view(chunk.get(), static_cast<std::size_t>(got)));
+        if (static_cast<std::size_t>(got) < kChunk && !input_ready(fd)) {
             run.flush();
             if (opt.output.screen) Screen::out().flush();
         }

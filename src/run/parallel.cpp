@@ -33,6 +33,9 @@ constexpr std::size_t kStack = std::size_t{1} << 19;
 ParallelRun::ParallelRun(const Settings& settings, unsigned jobs, Write write, Limits limits)
     : settings_(settings), jobs_(std::max(jobs, 1U)), write_(std::move(write)), limits_(limits) {
     session_.settings = settings_;
+    // Room for a block and the reports of one more slice, at once: a buffer that doubled
+    // its way there would touch (and copy) twice the memory.
+    serial_reports_.reserve(limits_.block + kSlice * kReportPerText);
     serial_.emplace(session_, serial_reports_);
 }
 

@@ -46,6 +46,14 @@ constexpr std::array<std::uint64_t, 81> make_column_masks() {
 }
 constexpr std::array<std::uint64_t, 81> kColumnMasks = make_column_masks();
 
+// A bit text read as one word: every byte '0' or '1' (all but the lowest bit of "00000000"),
+// the lowest bits, and the multiplier that gathers byte k's lowest bit into bit 63 - k.
+constexpr std::uint64_t kZeros =
+    std::bit_cast<std::uint64_t>(ColumnWord{'0', '0', '0', '0', '0', '0', '0', '0'});
+constexpr std::uint64_t kNotBits = 0xFEFEFEFEFEFEFEFEULL;
+constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+constexpr std::uint64_t kGather = 0x8040201008040201ULL;
+
 }  // namespace
 
 std::string_view bits_of(std::string_view bits8, int hi, int lo) {
@@ -173,8 +181,21 @@ void Context::structured_field(std::string_view bits8, int hi, int lo, Text labe
 
 void Context::field(std::string_view bits8, const Field& f, Cut cut) {
     if (!f.prints_in(lang_)) return;
-    const bool whole = bits_of(bits8, f.hi, f.lo).size() == static_cast<std::size_t>(f.hi - f.lo + 1);
-    const Text value = cut == Cut::LastRow && !whole ? f.last_row() : f.text(bits_value(bits8, f.hi, f.lo));
+    unsigned raw = 0;
+    bool whole = false;
+    if (std::uint64_t word = 0;
+        std::endian::native == std::endian::little && bits8.size() == 8 && f.lo >= 1 && f.lo <= f.hi &&
+        f.hi <= 8 && (std::memcpy(&word, bits8.data(), sizeof word), (word & kNotBits) == kZeros)) {
+        // A whole octet's bit text of 0 and 1: its octet gathered from the 8 characters at
+        // once (character k to bit 8 - k), then the field's bits taken from it.
+        const auto octet = static_cast<unsigned>(((word & kLowBits) * kGather) >> 56);
+        raw = (octet >> (f.lo - 1)) & ((1U << (f.hi - f.lo + 1)) - 1);
+        whole = true;
+    } else {
+        whole = bits_of(bits8, f.hi, f.lo).size() == static_cast<std::size_t>(f.hi - f.lo + 1);
+        raw = bits_value(bits8, f.hi, f.lo);
+    }
+    const Text value = cut == Cut::LastRow && !whole ? f.last_row() : f.text(raw);
     field(bits8, f.hi, f.lo, f.label, t(value));
 }
 

@@ -47,6 +47,35 @@ TEST(BitColumn, DotsMaskedInByTheFieldRange) {
     }
 }
 
+// The value of a field read from its octet's bit text: the octet's bits taken at once, and
+// any other text (a cut octet, characters that are no bits) read character by character.
+TEST(BitColumn, FieldValueFromTheBitText) {
+    static constexpr Text kValues[] = {{"v0", ""}, {"v1", ""}, {"v2", ""}, {"v3", ""},
+                                       {"v4", ""}, {"v5", ""}, {"v6", ""}, {"v7", ""}};
+    static constexpr Field kLow = dense_field(3, 1, kName, kValues);
+    static constexpr Field kHigh = dense_field(8, 6, kName, kValues);
+    static constexpr Field kMiddle = dense_field(5, 3, kName, kValues);
+    const struct {
+        std::string_view bits;
+        const Field& field;
+        const char* line;
+    } cases[] = {
+        {"10110011", kLow, " .....011 Name.......................... v3\r\n"},
+        {"10110011", kHigh, " 101..... Name.......................... v5\r\n"},
+        {"10110011", kMiddle, " ...100.. Name.......................... v4\r\n"},
+        {"11111111", kHigh, " 111..... Name.......................... v7\r\n"},
+        {"00000000", kMiddle, " ...000.. Name.......................... v0\r\n"},
+        {"1011001x", kLow, " .....01x Name.......................... v2\r\n"},  // x reads 0
+        {"1011", kHigh, " 101..... Name.......................... v5\r\n"},
+        {"1011", kMiddle, " ...1.. Name.......................... v1\r\n"},  // bit 5 alone
+    };
+    for (const auto& c : cases) {
+        Context ctx(Lang::English, true, "");
+        ctx.field(c.bits, c.field);
+        EXPECT_EQ(ctx.screen(), c.line) << c.bits;
+    }
+}
+
 // A context given the run's buffer writes after what the buffer holds and sees only its
 // own message's lines; the title is the caller's text.
 TEST(ReportBuffer, ContextAppendsToTheRunsBuffer) {

@@ -92,18 +92,17 @@ void MultiRun::feed(std::string_view text) {
 void MultiRun::scan(const char* p, const char* const end) {
     if (token_size_ > 0) {
         // The token the last feed ended in goes on up to the next separator.
-        while (p < end && !tokens::is_separator(*p)) {
-            if (token_size_ < sizeof token_) token_[token_size_] = *p;
-            ++token_size_;
-            ++p;
-        }
+        const char* q = tokens::find_separator(p, end);
+        for (; p < q && token_size_ < sizeof token_; ++p) token_[token_size_++] = *p;
+        token_size_ += static_cast<std::size_t>(q - p);
+        p = q;
         if (p == end) return;
         token(token_, token_size_);
         token_size_ = 0;
     }
     while (p < end) {
         if (tokens::is_separator(*p)) {
-            ++p;
+            p = tokens::skip_separators(p + 1, end);
             continue;
         }
         // The common token: a whole group followed by its separator.
@@ -115,8 +114,7 @@ void MultiRun::scan(const char* p, const char* const end) {
                 continue;
             }
         }
-        const char* q = p;
-        while (q < end && !tokens::is_separator(*q)) ++q;
+        const char* q = tokens::find_separator(p + 1, end);
         const auto size = static_cast<std::size_t>(q - p);
         if (q == end) {
             // Kept for the next feed: only the first 16 characters can matter.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -76,6 +77,52 @@ inline Group group_at(const char* p) {
 #else
 constexpr Group group_at(const char* p) {
     return group_at_bytewise(p);
+}
+#endif
+
+// The first separator from `p` on, `end` when there is none; and the first character that
+// is no separator. Both look at 16 characters at once where they can.
+inline const char* find_separator_bytewise(const char* p, const char* end) {
+    while (p < end && !is_separator(*p)) ++p;
+    return p;
+}
+inline const char* skip_separators_bytewise(const char* p, const char* end) {
+    while (p < end && is_separator(*p)) ++p;
+    return p;
+}
+
+#if defined(__SSE2__)
+namespace detail {
+// Bit k set when character k of the 16 at `p` is a separator.
+inline unsigned separators_at(const char* p) {
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i blank =
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\x03')));
+    const __m128i line =
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(c, _mm_set1_epi8('\n')));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(blank, line)));
+}
+}  // namespace detail
+
+inline const char* find_separator(const char* p, const char* end) {
+    for (; end - p >= 16; p += 16) {
+        if (const unsigned found = detail::separators_at(p); found != 0) return p + std::countr_zero(found);
+    }
+    return find_separator_bytewise(p, end);
+}
+inline const char* skip_separators(const char* p, const char* end) {
+    for (; end - p >= 16; p += 16) {
+        if (const unsigned other = ~detail::separators_at(p) & 0xFFFFU; other != 0)
+            return p + std::countr_zero(other);
+    }
+    return skip_separators_bytewise(p, end);
+}
+#else
+inline const char* find_separator(const char* p, const char* end) {
+    return find_separator_bytewise(p, end);
+}
+inline const char* skip_separators(const char* p, const char* end) {
+    return skip_separators_bytewise(p, end);
 }
 #endif
 

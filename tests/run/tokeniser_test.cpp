@@ -79,6 +79,29 @@ TEST(Tokeniser, GroupTestAtOnceMatchesCharacterByCharacter) {
     EXPECT_EQ(tokens::group_at("/:@G`g0123456789"), tokens::Group::None);  // the neighbours of each range
 }
 
+// The separator searches that take 16 characters at once find what the character-by-
+// character ones find, from every start in texts of every length up to 40.
+TEST(Tokeniser, SeparatorSearchesMatchCharacterByCharacter) {
+    const std::string patterns[] = {
+        "0123456789ABCDEF 0123456789ABCDEF\r\n    IAM         RECEIVED",
+        "                                        x",
+        "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx \x03\r\n",
+        "\r\n\r\n\x03\x03\t\x02 a\xC3\xA9 \x80\xFF\x00 end",
+    };
+    for (const std::string& pattern : patterns) {
+        for (std::size_t size = 0; size <= pattern.size(); ++size) {
+            const char* begin = pattern.data();
+            const char* end = begin + size;
+            for (const char* p = begin; p <= end; ++p) {
+                EXPECT_EQ(tokens::find_separator(p, end), tokens::find_separator_bytewise(p, end))
+                    << pattern << " size " << size << " from " << p - begin;
+                EXPECT_EQ(tokens::skip_separators(p, end), tokens::skip_separators_bytewise(p, end))
+                    << pattern << " size " << size << " from " << p - begin;
+            }
+        }
+    }
+}
+
 // Where a text may be cut into pieces decoded apart: before a token that is no group.
 TEST(Tokeniser, TokensThatAreNoGroup) {
     const struct {

@@ -47,6 +47,15 @@ std::string frame_report(std::string_view heading, std::string_view body) {
     return report;
 }
 
+std::string frame_report_in_place(std::string_view heading, std::string&& body) {
+    std::string report = std::move(body);
+    report.reserve(heading.size() + 2 + report.size() + kReportEnd.size());
+    report.insert(0, "\r\n");
+    report.insert(0, heading);
+    report += kReportEnd;
+    return report;
+}
+
 bool is_empty_report(std::string_view report) {
     return utf8_length(report) < kMinReportChars;
 }

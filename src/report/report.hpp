@@ -31,6 +31,9 @@ std::string feed_heading(std::string_view date, std::string_view time);
 
 // Frames the messages' reports of a file or feed run: heading, CR LF, body, CR LF ETX CR LF.
 std::string frame_report(std::string_view heading, std::string_view body);
+// The same, framing `body` where it stands: no second buffer of the report's size when the
+// body's buffer has room for the frame (a buffer that grew by doubling mostly has).
+std::string frame_report_in_place(std::string_view heading, std::string&& body);
 
 // Reports of fewer than this many characters are empty: no decoder recognised the message.
 inline constexpr std::size_t kMinReportChars = 10;

@@ -212,10 +212,10 @@ Output OUTSET(Session& session, std::string screen, std::string_view feed_headin
     if (s.input == InputMode::Feed && is_empty_report(screen)) return out;
     switch (s.input) {
         case InputMode::File:
-            out.report = frame_report(file_heading(s.lang, s.input_path), screen);
+            out.report = frame_report_in_place(file_heading(s.lang, s.input_path), std::move(screen));
             break;
         case InputMode::Feed:
-            out.report = frame_report(feed_heading_line, screen);
+            out.report = frame_report_in_place(feed_heading_line, std::move(screen));
             break;
         case InputMode::Single:
             out.report = std::move(screen);

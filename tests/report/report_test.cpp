@@ -37,6 +37,13 @@ TEST(Report, HeadingsAndFraming) {
     EXPECT_EQ(file_heading(Lang::Russian, "/data/rrn.txt"), "   ОТЧЕТ (Файл: /data/rrn.txt)");
     EXPECT_EQ(feed_heading("06.12.2026", "14:02:37"), "   Vantix: 06.12.2026  14:02:37");
     EXPECT_EQ(frame_report("H", "L1\r\n"), "H\r\nL1\r\n\r\n\x03\r\n");
+    // Framed where it stands: the same text, whatever room the body's buffer has.
+    for (std::size_t room : {0u, 4u, 100u}) {
+        std::string body = "L1\r\n";
+        body.reserve(body.size() + room);
+        EXPECT_EQ(frame_report_in_place("HEAD", std::move(body)), "HEAD\r\nL1\r\n\r\n\x03\r\n") << room;
+    }
+    EXPECT_EQ(frame_report_in_place("H", std::string()), "H\r\n\r\n\x03\r\n");
 }
 
 TEST(Report, EmptyReportsCountCharactersNotBytes) {

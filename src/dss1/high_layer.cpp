@@ -19,9 +19,11 @@ constexpr Text kTitle{" High layer compatibility", " Совместимость 
 
 // --- octet 3 ---
 constexpr Row kPresentation[] = {
+    // Presentation method 01: a profile of high layer protocols whose attributes the
+    // element does not state (Q.931 4.5.17, octet 3).
     {0b01,
-     {"high layer protocol profile (without specification of attributes)",
-      "профиль протокола высокого уровня (без спецификации атрибутов)"}},
+     {"high layer protocol profile (attributes not stated)",
+      "профиль протокола высокого уровня (без указания атрибутов)"}},
 };
 constexpr Row kInterpretation[] = {
     {0b100,

@@ -571,8 +571,7 @@ TEST(UserTeleserviceInformation, HeaderThenHighLayerOctets) {
          En,
          {" 00110100 Optional parameter............ User teleservice information",
           " User teleservice information", " 00000010 Length........................ 2 Dec",
-          " ......01 Present.method of protoc.prof. high layer protocol profile (without specification of "
-          "attributes)",
+          " ......01 Present.method of protoc.prof. high layer protocol profile (attributes not stated)",
           " ...100.. Interpretation................ first (primary only) high layer characteristics "
           "identification "
           "(in octet 4) to be used in the call",

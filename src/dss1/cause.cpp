@@ -51,77 +51,24 @@ constexpr Field kOctet3a[] = {
 
 // --- octet 4: the cause values of ETS 300 102-1 ---
 
+// The cause values this reading prints otherwise than ISUP, or alone; the others are
+// dss1::kCauseValues.
 constexpr Row kCauseValue[] = {
-    {1, {"Unallocated (unassigned) number", "несуществующий номер абонента"}},
-    {2, {"No route to specified transit network", "нет маршрута к описанной транзитной сети"}},
-    {3, {"No route to destination", "нет маршрута к пункту назначения"}},
-    {6, {"Channel unacceptable", "канал недопустим"}},
     {7, {"Call awarded and being delivered in an established chanel", "вызов по ведомственному каналу"}},
-    {16, {"Normal call clearing", "нормальное освобождение"}},
     {17, {"User busy", "пользователь занят"}},
-    {18, {"No user responded", "нет отклика от абонентской установки"}},
     {19, {"No answer from user (user alerted)", "пользователь не отвечает"}},
-    {21, {"Call rejected", "отказ от вызова"}},
-    {22, {"Number changed", "номер изменен"}},
-    {26, {"Non-selected user clearing", "снимается вызов с не выбранного абонента"}},
-    {27, {"Destination out of order", "пункт назначения не работает"}},
     {28, {"Invalid number format", "недопустимый формат номера (неполный адрес)"}},
-    {29, {"Facility rejected", "нет соответствующего оборудования (услуга отвергнута)"}},
     {30, {"Responce to STATUS ENQUIRY", "ответ на статистический опрос"}},
-    {31, {"Normal, unspecified", "нормальное освобождение, неспецифицировано"}},
-    {34, {"No circuit/channel available", "нет доступных каналов"}},
-    {38, {"Network out of order", "сеть неработоспособна"}},
-    {41, {"Temporary failure", "временное повреждение"}},
-    {42, {"Switching equipment congestion", "перегрузка коммутационного оборудования"}},
-    {43, {"Access information discarded", "информация доступа сброшена"}},
-    {44, {"Requested circuit/channel not available", "запрашиваемый канал недоступен"}},
-    {47, {"Resourses unavailable, unspecified", "ресурс недоступен, неспецифицировано"}},
-    {49, {"Quality of service unavailable", "служба контроля качества недоступна"}},
-    {50, {"Requested facility not subscribed", "запрошенные средства не абонированы"}},
-    {57, {"Bearer capability not authorized", "пользование данной основной услугой не разрешено"}},
-    {58, {"Bearer capability not presently available", "данная основная услуга недоступна"}},
-    {63, {"Service or option not available, unspecified", "услуга/опция недоступна, неспецифицировано"}},
-    {65, {"Bearer capability not implemented", "основная услуга не реализована"}},
-    {66, {"Channel type not implemented", "тип канала не реализован"}},
-    {69, {"Requested facility not implemented", "запрошенные средства не реализованы"}},
-    {70,
-     {"Only restricted digital information bearer capability is available",
-      "возможности носителя цифровой информации доступны только в ограниченном объеме"}},
-    {79,
-     {"Service or option not implemented, unspecified",
-      "услуга или опции не реализуются, неспецифицировано"}},
-    {81, {"Invalid call reference value", "недопустимый указатель вызова"}},
-    {82, {"Identified channel does not exist", "канал не существует"}},
-    {83, {"A suspend call exists, but this call identity does not", "идентификатор вызова не существует"}},
-    {84, {"Call identity in use", "идентификатор вызова используется"}},
-    {85, {"No call suspended", "нет приостановленного вызова"}},
-    {86, {"Call having the requested call identity has been cleared", "приостановленный тест снят"}},
     {88, {"Non-existent closed user group", "несовместимое назначение"}},
     {89, {"Called user not member of CUG", "вызываемый пользователь не является членом ЗГП"}},
     {90, {"Called user belongs to CUG", "вызываемый пользователь принадлежит ЗГП"}},
-    {91, {"Invalid transit network selection", "недопустимый выбор транзитной сети"}},
-    {95, {"Invalid message, unspecified", "неправильное сообщение, неспецифицировано"}},
-    {96, {"Mandatory information element is missing", "пропущен обязательный информационный элемент"}},
-    {97,
-     {"Message type non-existent or not implemented", "не существующий или не реализованный тип сообщения"}},
-    {98,
-     {"Message not compatible with call state or message type non-existent or not implemented",
-      "сообщение не полностью имеющейся реализации"}},
     {99,
      {"Information element non-existent or not implemented",
       "отвергнутый не существующий или не реализованный параметр"}},
-    {100, {"Invalid information element contents", "недопустимое содержание информационного элемента"}},
-    {101, {"Message not compatible with call state", "сообщение состояния неполного вызова"}},
-    {102, {"Recovery on timer expiry", "восстановление по исходу таймера"}},
-    {111, {"Protocol error, unspecified", "ошибка протокола, неспецифицировано"}},
-    {127, {"Interworking, unspecified", "взаимодействие неспецифицировано"}},
 };
 // Values outside the table: no cause of DSS1.
 constexpr Text kNotDss1{"not a DSS1 cause value", "не принадлежит DSS1"};
-constexpr Field kOctet4[] = {
-    {7, 1, {" Cause Value................... ", " Значение причины.............. "}, kCauseValue, kNotDss1},
-    kExtension,
-};
+constexpr Label kCauseValueLabel{" Cause Value................... ", " Значение причины.............. "};
 
 // --- the diagnostic octet: what it holds, by cause value ---
 
@@ -174,7 +121,10 @@ void CAUSE(Context& ctx, const Element& e) {
         at = 2;
     }
     if (!ends_group(o, at)) return;
-    ctx.fields(o.bits(at), kOctet4);
+    // Octet 4: the cause value (this reading's own rows, then the shared ones), extension.
+    const Text shared = lookup(kCauseValues, o[at] & 0x7F, kNotDss1);
+    ctx.field(o.bits(at), Field{7, 1, kCauseValueLabel, kCauseValue, shared});
+    ctx.field(o.bits(at), kExtension);
 
     // Only the first diagnostic octet is shown, and only when it is there.
     const std::string_view kind = ctx.t(lookup(kDiagnostic, o[at] & 0x7F, {}));

@@ -15,7 +15,6 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -45,7 +44,7 @@ bool stopping() {
 }
 
 void say(const std::string& what) {
-    std::cerr << "tarn-decode: " << what << std::endl;
+    write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n");
 }
 
 int retry_interval_ms() {

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <new>
 #include <string>
@@ -85,15 +84,15 @@ unsigned cores() {
 }
 
 [[noreturn]] void usage_error(const std::string& what) {
-    std::cerr << "tarn-decode: " << what << "\n\n" << kUsage;
+    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n\n" + kUsage);
     std::exit(2);
 }
 
-// After --help or --version: exit 0, or 1 when standard output could not take the text.
-[[noreturn]] void print_done() {
-    std::cout.flush();
-    if (std::cout) std::exit(0);
-    std::cerr << "tarn-decode: cannot write to standard output\n";
+// --help or --version: `text` to standard output, then exit 0, or 1 when standard output
+// could not take it.
+[[noreturn]] void print_done(const std::string& text) {
+    if (tarn::cli::write_whole(STDOUT_FILENO, text)) std::exit(0);
+    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: cannot write to standard output\n");
     std::exit(1);
 }
 
@@ -119,11 +118,9 @@ Options parse(int argc, char** argv) {
         } else if (arg == "--") {
             only_files = true;
         } else if (arg == "-h" || arg == "--help") {
-            std::cout << kUsage;
-            print_done();
+            print_done(kUsage);
         } else if (arg == "--version") {
-            std::cout << "tarn-decode " << TARN_VERSION << "\n";
-            print_done();
+            print_done(std::string("tarn-decode ") + TARN_VERSION + "\n");
         } else if (arg == "-m" || arg == "--message") {
             if (opt.have_message) usage_error("only one message can be given");
             opt.have_message = true;
@@ -196,7 +193,7 @@ using tarn::cli::Screen;
 
 int fail(const std::string& what) {
     Screen::out().flush();
-    std::cerr << "tarn-decode: " << what << "\n";
+    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n");
     return 1;
 }
 
@@ -246,7 +243,8 @@ int decode_message(const Options& opt) {
         box += c;
     }
     if (!tarn::single_message_digits(box)) {
-        std::cerr << tarn::kBadInputTitle << ": " << tarn::kBadInputText << "\n";
+        tarn::cli::write_whole(STDERR_FILENO, std::string(tarn::kBadInputTitle) + ": " +
+                                                  std::string(tarn::kBadInputText) + "\n");
         return 1;
     }
     const bool cut = cut_typed_message(box);
@@ -445,7 +443,6 @@ void widen_output_pipe() {
 int main(int argc, char** argv) {
     hold_standard_descriptors();
     widen_output_pipe();
-    std::ios::sync_with_stdio(false);
     try {
         const Options opt = parse(argc, argv);
         tarn::cli::install_stop_handlers();

@@ -31,7 +31,11 @@ constexpr std::size_t kStack = std::size_t{1} << 19;
 }  // namespace
 
 ParallelRun::ParallelRun(const Settings& settings, unsigned jobs, Write write, Limits limits)
-    : settings_(settings), jobs_(std::max(jobs, 1U)), write_(std::move(write)), limits_(limits) {
+    : settings_(settings),
+      jobs_(std::max(jobs, 1U)),
+      write_(std::move(write)),
+      limits_(limits),
+      serial_block_(limits.block) {
     session_.settings = settings_;
     // Room for a block and the reports of one more slice, at once: a buffer that doubled
     // its way there would touch (and copy) twice the memory.
@@ -123,14 +127,19 @@ void ParallelRun::serial_feed(std::string_view text) {
         const std::string_view slice = text.substr(0, kSlice);
         serial_->feed(slice);
         text.remove_prefix(slice.size());
-        write_serial(limits_.block);
+        write_serial(serial_block_);
     }
 }
 
 void ParallelRun::write_serial(std::size_t at_least) {
     if (serial_reports_.size() < at_least) return;
     write_(serial_reports_);
+    serial_written_ += serial_reports_.size();
     serial_reports_.clear();
+    if (serial_block_ < limits_.long_block && serial_written_ >= limits_.long_after) {
+        serial_block_ = limits_.long_block;
+        serial_reports_.reserve(serial_block_ + kSlice * kReportPerText);  // empty: nothing copied
+    }
 }
 
 void ParallelRun::serial_finish() {

@@ -37,6 +37,12 @@ public:
         // Reports are written in blocks of at least this many bytes (but the last, and
         // what flush() and stop() write).
         std::size_t block = std::size_t{1} << 16;
+        // Once this much report has been written by the feeding thread's run, its blocks
+        // are `long_block` at least: fewer, larger writes, each of which wakes the reader
+        // of a pipe. A short report keeps the small block: every page of memory a buffer
+        // touches costs its first write.
+        std::size_t long_after = std::size_t{4} << 20;
+        std::size_t long_block = std::size_t{1} << 19;
         // Text per piece: a piece ends at the last token that is no group before this (or
         // the first one after it).
         std::size_t piece = std::size_t{1} << 16;
@@ -100,6 +106,8 @@ private:
     // One run of the feeding thread: a short text, a stretch without a place to cut.
     Session session_;
     std::string serial_reports_;
+    std::size_t serial_block_;        // the feeding thread's block now
+    std::size_t serial_written_ = 0;  // report bytes written by the feeding thread's run
     std::optional<MultiRun> serial_;
 
     // Pieces: text that is waiting for its cut, and a ring of pieces in flight from the

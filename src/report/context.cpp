@@ -131,7 +131,10 @@ void Context::message_type(unsigned code, Text label, std::string_view name, std
     if (sink_ != nullptr) sink_->message_type(code, text_ ? ending(name.size()) : name, acronym);
 }
 
-void Context::put_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
+// Inlined where a field line is built: its seven words of arguments would otherwise pass
+// partly through memory, on the path every field line takes.
+[[gnu::always_inline]] inline void Context::put_field(std::string_view bits8, int hi, int lo,
+                                                      std::string_view label, std::string_view value) {
     if (bits8.size() == 8 && lo >= 1 && lo <= hi && hi <= 8) {
         // A whole octet: the column is the bit text with dots masked in, in one piece.
         std::uint64_t bits = 0;
@@ -148,7 +151,7 @@ void Context::put_field(std::string_view bits8, int hi, int lo, Text label, std:
         screen_ += bits_of(bits8, hi, lo);
         if (lo > 1 && lo <= 8) screen_.append(static_cast<std::size_t>(lo - 1), '.');
     }
-    screen_ += t(label);
+    screen_ += label;
     screen_ += value;
     screen_ += kCrLf;
 }
@@ -158,7 +161,7 @@ void Context::field(std::string_view bits8, int hi, int lo, Text label, std::str
         structured_field(bits8, hi, lo, label, value);
         return;
     }
-    put_field(bits8, hi, lo, label, value);
+    put_field(bits8, hi, lo, t(label), value);
 }
 
 void Context::structured_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value) {
@@ -172,7 +175,7 @@ void Context::structured_field(std::string_view bits8, int hi, int lo, Text labe
     }
     // The pieces as the report holds them; the English label as well, for the readers that
     // pick fields by name in either language.
-    put_field(bits8, hi, lo, label, value);
+    put_field(bits8, hi, lo, picked, value);
     const std::string_view line = ending(column.size + picked.size() + value.size());
     const std::string_view shown = line.substr(column.size, picked.size());
     sink_->field(FieldLine{line.substr(0, column.size), shown, english() ? shown : label.en, raw,
@@ -196,7 +199,11 @@ void Context::field(std::string_view bits8, const Field& f, Cut cut) {
         raw = bits_value(bits8, f.hi, f.lo);
     }
     const Text value = cut == Cut::LastRow && !whole ? f.last_row() : f.text(raw);
-    field(bits8, f.hi, f.lo, f.label, t(value));
+    if (sink_ != nullptr) [[unlikely]] {
+        structured_field(bits8, f.hi, f.lo, f.label, t(value));
+        return;
+    }
+    put_field(bits8, f.hi, f.lo, t(f.label), t(value));
 }
 
 void Context::fields(std::string_view bits8, std::span<const Field> table, Cut cut) {

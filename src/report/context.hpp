@@ -177,7 +177,7 @@ private:
     void title_line(Text name);
 
     // --- the text of each line ---
-    void put_field(std::string_view bits8, int hi, int lo, Text label, std::string_view value);
+    void put_field(std::string_view bits8, int hi, int lo, std::string_view label, std::string_view value);
     void put_identification(const Element& e, Text name, bool mandatory);
     void put_mistake(Text what);
     void put_length(const Element& e);

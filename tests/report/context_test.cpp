@@ -1,65 +1,44 @@
+// The line builders every decoder writes with: bit columns of whole, half and missing
+// octets, the openings of an element, field tables and what a cut field shows.
 #include "report/context.hpp"
 
 #include <gtest/gtest.h>
 
-#include "report/convert.hpp"
+#include <string>
+
 #include "report/octets.hpp"
+#include "report/short_text.hpp"
 
 namespace tarn {
 namespace {
 
-constexpr Text kExtension{" Extension..................... ", " Расширение.................... "};
-constexpr Text kNoExtension{"no extension", "нет расширения"};
-constexpr Text kDisplay{" Display", " Отображение информации"};
+constexpr Label kName{" Name.......................... ", " Имя........................... "};
 
-TEST(Context, FieldLinesPutDotsAroundTheFieldBits) {
-    Context ctx(Lang::English, true, "");
-    ctx.field("10000001", 8, 8, kExtension, kNoExtension);
-    ctx.field("10000001", 7, 5, Text{" Type of number................ ", ""}, "unknown");
-    ctx.field("10000001", 4, 1, Text{" Numbering plan identificat.... ", ""}, "ISDN");
-    EXPECT_EQ(ctx.screen(),
-              " 1....... Extension..................... no extension\r\n"
-              " .000.... Type of number................ unknown\r\n"
-              " ....0001 Numbering plan identificat.... ISDN\r\n");
-}
-
-TEST(Context, RussianPicksTheRussianHalfOfEveryText) {
-    Context ctx(Lang::Russian, false, "");
-    ctx.field("00000000", 8, 8, kExtension, kNoExtension);
-    ctx.mistake(Text{"mandatory element is absent", "отсутствует обязательный элемент"});
-    ctx.octets(Text{" Information elements.......... ", " Информационные элементы....... "}, "0102");
-    EXPECT_EQ(ctx.screen(),
-              " 0....... Расширение.................... нет расширения\r\n"
-              " ОШИБКА: отсутствует обязательный элемент\r\n"
-              " ******** Информационные элементы....... 0102\r\n");
-}
-
-TEST(Context, HeaderAndLengthCheck) {
-    Context ctx(Lang::English, true, "");
-    const Element display(0x28, 5, "41424344");  // 5 octets announced, 4 present
-    ctx.header(display, kDisplay);
-    EXPECT_FALSE(ctx.length_ok(display));
-    EXPECT_EQ(ctx.screen(),
-              " 00101000 Optional parameter............ Display\r\n"
-              " Display\r\n"
-              " 00000101 Length........................ 5 Dec\r\n"
-              " MISTAKE: Invalid element format\r\n");
-}
-
-TEST(Context, RussianMandatoryHeader) {
-    Context ctx(Lang::Russian, true, "");
-    const Element display(0x28, 3, "414243", true);
-    ctx.header(display, kDisplay);
-    EXPECT_TRUE(ctx.length_ok(display));
-    EXPECT_EQ(ctx.screen(),
-              " 00101000 Обязательный параметр......... Отображение информации\r\n"
-              " Отображение информации\r\n"
-              " 00000011 Длина......................... 3 Dec\r\n");
+// The bit column of a field range from a whole octet, a half octet (the last digit of cut
+// contents) and a missing one: dots left and right of the field's bits.
+TEST(BitColumn, DotsMaskedInByTheFieldRange) {
+    const struct {
+        const char* name;
+        std::string_view bits;
+        int hi;
+        int lo;
+        const char* column;
+    } cases[] = {
+        {"Bit8", "10110011", 8, 8, "1......."},   {"Bits6To3", "10110011", 6, 3, "..1100.."},
+        {"HalfMiddle", "1011", 6, 5, "..11...."}, {"HalfLowMissing", "1011", 4, 1, "...."},
+        {"MissingWhole", "", 8, 1, ""},
+    };
+    for (const auto& c : cases) {
+        Context ctx(Lang::English, true, "");
+        ctx.field(c.bits, c.hi, c.lo, kName, "value");
+        EXPECT_EQ(ctx.screen(), std::string(" ") + c.column + " Name.......................... value\r\n")
+            << c.name;
+    }
 }
 
 // Each opening: which lines it writes, and when it stops the element.
 TEST(Context, Openings) {
-    constexpr Text kName{" Name", " Имя"};
+    constexpr Text kTitle{" Name", " Имя"};
     const struct {
         const char* name;
         Element element;
@@ -76,14 +55,11 @@ TEST(Context, Openings) {
         {"TitleShort", Element::fixed(0x06, "0", true), Opening::Title, 1, false,
          " Name\r\n MISTAKE: Invalid element format\r\n"},
         {"ByPlaceFixed", Element::fixed(0x09, "0A", true), Opening::ByPlace, 1, true, " Name\r\n"},
-        {"ByPlaceOptional", Element(0x09, 1, "0A"), Opening::ByPlace, 1, true,
-         " 00001001 Optional parameter............ Name\r\n Name\r\n 00000001 Length........................ "
-         "1 Dec\r\n"},
         {"NoneLongEnough", Element(0x2B, 0, ""), Opening::None, 0, true, ""},
     };
     for (const auto& c : cases) {
         Context ctx(Lang::English, true, "");
-        EXPECT_EQ(ctx.open(c.element, kName, c.how, c.min_octets), c.ok) << c.name;
+        EXPECT_EQ(ctx.open(c.element, kTitle, c.how, c.min_octets), c.ok) << c.name;
         EXPECT_EQ(ctx.screen(), c.lines) << c.name;
     }
 }
@@ -126,7 +102,7 @@ TEST(Context, FieldTables) {
 
 // Read with Cut::LastRow, a field that the end of the contents shortens matches no row and
 // shows its table's last row: the "any other" text, the last text of a dense table, the last
-// row of a table without "any other" text. Whole fields read by their value as always.
+// row of a table without "any other" text. Read by value, the empty fields read 0.
 TEST(Context, CutFieldsShowTheLastRow) {
     static constexpr Row kBit[] = {{0, {"zero", "ноль"}}, {1, {"one", "один"}}};
     static constexpr Text kPairs[] = {{"none", "нет"}, {"one", "один"}, {"two", "два"}, {"three", "три"}};
@@ -140,22 +116,9 @@ TEST(Context, CutFieldsShowTheLastRow) {
          {"other", "иное"}},
         spare_field(4, 2, kSpare),
     };
-    const Octets half("4");  // bits 8-5 only: 0100
-    Context en(Lang::English, true, "");
-    en.fields(half.bits(0), kOctet, Cut::LastRow);
-    en.fields(bits8(0x41), kOctet, Cut::LastRow);
-    EXPECT_EQ(en.screen(),
-              " ....... Sparse........................ one\r\n"
-              " ..00.... Dense......................... none\r\n"
-              " 01...... Top........................... one\r\n"
-              " ..... Spare......................... \r\n"
-              " .......1 Sparse........................ one\r\n"
-              " ..00.... Dense......................... none\r\n"
-              " 01...... Top........................... one\r\n"
-              " ....000. Spare......................... \r\n");
     Context ru(Lang::Russian, true, "");
     ru.fields("", kOctet, Cut::LastRow);
-    ru.fields("", kOctet);  // read by value, the empty fields read 0
+    ru.fields("", kOctet);
     EXPECT_EQ(ru.screen(),
               " ....... Редкая........................ один\r\n"
               " ...... Плотная....................... три\r\n"
@@ -167,17 +130,29 @@ TEST(Context, CutFieldsShowTheLastRow) {
               " ..... Резерв........................ \r\n");
 }
 
-TEST(Octets, WholeHalfAndMissing) {
+// A context given the run's buffer writes after what the buffer holds and sees only its
+// own message's lines.
+TEST(Context, AppendsToTheRunsBuffer) {
+    std::string buffer = "earlier message\r\n";
+    {
+        Context ctx(Lang::Russian, false, " 0801010D ", AppendTo{buffer});
+        EXPECT_EQ(ctx.report(), "");
+        ctx.field(bits8(0x81), 8, 8, kName, "один");
+        EXPECT_EQ(ctx.report(), " 1....... Имя........................... один\r\n");
+    }
+    EXPECT_EQ(buffer, "earlier message\r\n 1....... Имя........................... один\r\n");
+}
+
+TEST(Context, OctetsAndShortTextStayInTheirRoom) {
     const Octets o("8A1");
     EXPECT_EQ(o.size(), 1u);
-    EXPECT_TRUE(o.half());
-    EXPECT_EQ(o[0], 0x8Au);
-    EXPECT_EQ(o.bits(0), "10001010");
     EXPECT_EQ(o.bits(1), "0001");
     EXPECT_EQ(o.bits(2), "");
     EXPECT_EQ(o[5], 0u);
-    EXPECT_EQ(o.hex_from(1), "1");
-    EXPECT_EQ(o.hex_from(2), "");
+    EXPECT_EQ(ShortText("0", " Hex (канал # ", 4294967295u, ")").view(), "0 Hex (канал # 4294967295)");
+    // What would not fit is left off; the text never grows past its room.
+    const std::string longer(ShortText::kCapacity + 10, 'x');
+    EXPECT_EQ(ShortText(longer, "y").view(), std::string(ShortText::kCapacity, 'x'));
 }
 
 }  // namespace

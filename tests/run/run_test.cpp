@@ -1,3 +1,6 @@
+// One typed message and one run of a report text: nothing of an earlier message or run is
+// left for the next one, a caller's buffer gets what the sink would get, and file and feed
+// reports are framed and filtered.
 #include "run/run.hpp"
 
 #include <gtest/gtest.h>
@@ -10,71 +13,14 @@
 namespace tarn {
 namespace {
 
-// The messages a multi-message run finds in a text, in order, fed in pieces of `piece`
-// characters to exercise the streaming.
-std::vector<std::string> messages_in(Session& session, std::string_view text, std::size_t piece = 7) {
-    std::vector<std::string> found;
-    MultiRun run(
-        session, [](std::string&&) {},
-        [&found](std::string_view message, const MessageAt&) {
-            found.emplace_back(message);
-            return std::string();
-        });
-    for (std::size_t i = 0; i < text.size(); i += piece) run.feed(text.substr(i, piece));
-    run.finish();
-    return found;
-}
-std::vector<std::string> messages_in(std::string_view text, std::size_t piece = 7) {
-    Session session;
-    return messages_in(session, text, piece);
-}
-
-using Messages = std::vector<std::string>;
-
-TEST(MultiRun, FindsRunsOfSixteenDigitGroups) {
-    const std::string acm = "C581400030D30006 16140129010100FF";
-    const std::string anm = "C581400030D30009 012D02010000FFFF";
-    const struct {
-        std::string text;
-        Messages messages;
-    } cases[] = {
-        // The report excerpt: two messages of 32 digits each, filler F digits kept.
-        {"ACM                  RECEIVED       0H  0M 10S  9          15\r\n\r\n    " + acm +
-             "\r\n\r\nANM                  RECEIVED       0H  0M 11S  0          14\r\n\r\n    " + anm +
-             "\r\n",
-         {"C581400030D3000616140129010100FF", "C581400030D30009012D02010000FFFF"}},
-        // Five groups over two lines: one message of 80 digits.
-        {"0000000000000001 0000000000000002 0000000000000003\r\n0000000000000004 0000000000000005",
-         {"00000000000000010000000000000002000000000000000300000000000000040000000000000005"}},
-        // A 16-character heading word before any group is skipped.
-        {"OBSERVATION/CALL " + acm, {"C581400030D3000616140129010100FF"}},
-        // A 16-character token with a hyphen ends the message; none of it joins a message.
-        {acm + " 0123456789AB-DEF 1111111111111111",
-         {"C581400030D3000616140129010100FF", "1111111111111111"}},
-        // Lone short tokens never make a message.
-        {"0801010D", {}},
-        {"", {}},
-        {"   \r\n  ", {}},
-        // A tab is no separator: two groups joined by it are one 33-character token.
-        {"0000000000000001\t0000000000000002", {}},
-        // Lower-case groups are taken like upper-case ones; ETX separates like a blank.
-        {"c581400030d30006\x03"
-         "16140129010100ff",
-         {"C581400030D3000616140129010100FF"}},
-        // A very long token is no group, and ends the message before it.
-        {acm + " " + std::string(100000, 'A') + " " + anm,
-         {"C581400030D3000616140129010100FF", "C581400030D30009012D02010000FFFF"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(messages_in(c.text), c.messages) << c.text.substr(0, 80);
-        EXPECT_EQ(messages_in(c.text, 1), c.messages) << c.text.substr(0, 80);
-        EXPECT_EQ(messages_in(c.text, 1 << 20), c.messages) << c.text.substr(0, 80);
-    }
-}
+const std::string kText =
+    " IAM   RECEIVED\r\n    C581400030D30001 0020010A00020907 031094153254760A\r\n    0683139475560400\r\n"
+    " SETUP RECEIVED\r\n    0801000504038090 90A31803A983816C 0600813935303170 0880393530313030\r\n"
+    "    30FFFFFFFFFFFFFF\r\n"
+    " CONNECT\r\n    08018007180189FF\r\n ACM\r\n    C581400030D30006 16140129010100FF";
 
 TEST(SingleMessage, DropsBlanksAndLineBreaksAndChecksTheDigits) {
     EXPECT_EQ(single_message_digits("08 01\r\n01 0d"), "0801010D");
-    EXPECT_EQ(single_message_digits(""), "");
     EXPECT_EQ(single_message_digits("080G"), std::nullopt);
     EXPECT_EQ(single_message_digits("08\t01"), std::nullopt);  // a tab is not a blank
 }
@@ -86,24 +32,62 @@ TEST(SingleMessage, RejectedMessageLeavesNothingForTheNextRun) {
     EXPECT_EQ(box, "0801010G");  // trimmed, kept in the box for correction
     // The next multi-message run of the same session sees only its own groups, and its
     // report holds only its own message.
-    EXPECT_EQ(messages_in(session, "C581400030D30006"), Messages{"C581400030D30006"});
+    std::vector<std::string> found;
+    MultiRun run(
+        session, [](std::string&&) {},
+        [&found](std::string_view message, const MessageAt&) {
+            found.emplace_back(message);
+            return std::string();
+        });
+    run.feed("C581400030D30006");
+    run.finish();
+    EXPECT_EQ(found, std::vector<std::string>{"C581400030D30006"});
     session.settings.input = InputMode::File;
     decode_multi(session, "C581400030D30006 1614012901010000");
     EXPECT_EQ(session.txtBuffer.find("0801010G"), std::string::npos);
     EXPECT_NE(session.txtBuffer.find("C581400030D30006 1614012901010000"), std::string::npos);
 }
 
-TEST(Outset, SingleMessageOfNoProtocolIsNotDelivered) {
-    Session session;
-    Output out = OUTSET(session, "\r\n");
-    EXPECT_FALSE(out.deliver);
-    EXPECT_TRUE(out.clear_screen);
-    session.settings.keep = true;
-    out = OUTSET(session, "");
-    EXPECT_FALSE(out.clear_screen);
+// A run that appends to the caller's buffer writes after what the buffer held exactly what
+// its sink gets, however the text is cut into feeds and whatever the caller takes out.
+TEST(ReportBuffer, RunAppendsWhatItsSinkWouldGet) {
+    for (Lang lang : {Lang::English, Lang::Russian}) {
+        Session session;
+        session.settings.lang = lang;
+        std::string expected;
+        MultiRun whole(session, [&expected](std::string&& report) { expected += report; });
+        whole.feed(kText);
+        whole.finish();
+        ASSERT_NE(expected.find(" 08018007180189FF "), std::string::npos);
+        for (std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{16}}) {
+            std::string out = "kept";
+            std::string taken;  // what the caller takes out between feeds
+            MultiRun run(session, out);
+            for (std::size_t i = 0; i < kText.size(); i += piece) {
+                run.feed(std::string_view(kText).substr(i, piece));
+                taken += out;
+                out.clear();
+            }
+            run.finish();
+            EXPECT_EQ(taken + out, "kept" + expected) << piece;
+            EXPECT_EQ(run.messages(), 4u);
+        }
+    }
 }
 
-TEST(Outset, FileAndFeedReportsAreFramed) {
+// The report of one message appended to a buffer is its decode_message report; the dump
+// left over from an earlier message is replaced.
+TEST(ReportBuffer, MessageAppendedAfterTheBuffersText) {
+    Session session;
+    session.settings.lang = Lang::English;
+    std::string out = "before\r\n";
+    std::string dump = "left over from an earlier message";
+    decode_message(session, "08018007180189FF", out, dump);
+    EXPECT_EQ(out, "before\r\n" + decode_message(session, "08018007180189FF"));
+    EXPECT_EQ(dump, " 08018007180189FF ");
+}
+
+TEST(Outset, FileAndFeedReportsAreFramedAndFiltered) {
     Session session;
     session.settings.lang = Lang::English;
     session.settings.input = InputMode::File;
@@ -118,11 +102,8 @@ TEST(Outset, FileAndFeedReportsAreFramed) {
     session.txtBuffer = " Message type: IAM\r\n";
     out = OUTSET(session, {}, "   Vantix: 06.12.2026  14:02:37");
     EXPECT_EQ(out.report, "   Vantix: 06.12.2026  14:02:37\r\n Message type: IAM\r\n\r\n\x03\r\n");
-}
 
-TEST(Outset, FeedFilterDropsReportsWithoutItsText) {
-    Session session;
-    session.settings.input = InputMode::Feed;
+    // The feed filter drops reports without its text, in any case.
     session.settings.filter = true;
     session.settings.filter_text = "iam";
     session.txtBuffer = " Message type: IAM initial address\r\n";
@@ -130,15 +111,6 @@ TEST(Outset, FeedFilterDropsReportsWithoutItsText) {
     session.txtBuffer = " Message type: ACM address complete\r\n";
     EXPECT_FALSE(OUTSET(session, {}, "H").deliver);
     EXPECT_TRUE(session.txtBuffer.empty());
-}
-
-TEST(StartDecoding, MultiRunWithoutMessagesDeliversNothing) {
-    Session session;
-    session.settings.input = InputMode::File;
-    std::string box = "OBSERVATION/CALL SAMPLING\r\nno groups here";
-    RunResult r = START_DECODING(session, box);
-    EXPECT_TRUE(r.valid);
-    EXPECT_FALSE(r.output.deliver);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The line builders every decoder writes with: bit columns of whole, half and missing
-// octets, the openings of an element, field tables and what a cut field shows.
+// The line builders every decoder writes with: the openings of an element, field tables
+// over whole and half octets, and what a cut field shows.
 #include "report/context.hpp"
 
 #include <gtest/gtest.h>
@@ -11,30 +11,6 @@
 
 namespace tarn {
 namespace {
-
-constexpr Label kName{" Name.......................... ", " Имя........................... "};
-
-// The bit column of a field range from a whole octet, a half octet (the last digit of cut
-// contents) and a missing one: dots left and right of the field's bits.
-TEST(BitColumn, DotsMaskedInByTheFieldRange) {
-    const struct {
-        const char* name;
-        std::string_view bits;
-        int hi;
-        int lo;
-        const char* column;
-    } cases[] = {
-        {"Bit8", "10110011", 8, 8, "1......."},   {"Bits6To3", "10110011", 6, 3, "..1100.."},
-        {"HalfMiddle", "1011", 6, 5, "..11...."}, {"HalfLowMissing", "1011", 4, 1, "...."},
-        {"MissingWhole", "", 8, 1, ""},
-    };
-    for (const auto& c : cases) {
-        Context ctx(Lang::English, true, "");
-        ctx.field(c.bits, c.hi, c.lo, kName, "value");
-        EXPECT_EQ(ctx.screen(), std::string(" ") + c.column + " Name.......................... value\r\n")
-            << c.name;
-    }
-}
 
 // Each opening: which lines it writes, and when it stops the element.
 TEST(Context, Openings) {
@@ -128,19 +104,6 @@ TEST(Context, CutFieldsShowTheLastRow) {
               " ...... Плотная....................... нет\r\n"
               " ...... Верх.......................... ноль\r\n"
               " ..... Резерв........................ \r\n");
-}
-
-// A context given the run's buffer writes after what the buffer holds and sees only its
-// own message's lines.
-TEST(Context, AppendsToTheRunsBuffer) {
-    std::string buffer = "earlier message\r\n";
-    {
-        Context ctx(Lang::Russian, false, " 0801010D ", AppendTo{buffer});
-        EXPECT_EQ(ctx.report(), "");
-        ctx.field(bits8(0x81), 8, 8, kName, "один");
-        EXPECT_EQ(ctx.report(), " 1....... Имя........................... один\r\n");
-    }
-    EXPECT_EQ(buffer, "earlier message\r\n 1....... Имя........................... один\r\n");
 }
 
 TEST(Context, OctetsAndShortTextStayInTheirRoom) {

@@ -1,5 +1,5 @@
-// The message dump, the framing of a report, the screen's character limit and the
-// conversions every decoder reads its octets with.
+// The message dump, the framing of a report and the conversions every decoder reads its
+// octets with.
 #include "report/report.hpp"
 
 #include <gtest/gtest.h>
@@ -45,33 +45,6 @@ TEST(Report, FramingEmptyReportsAndFilter) {
     EXPECT_TRUE(is_empty_report("ОШИБКА12\r"));  // 9 characters in 15 bytes
     EXPECT_TRUE(contains_ignoring_case("ёлка", "ЁЛ"));
     EXPECT_FALSE(contains_ignoring_case("ACM", "iam"));
-}
-
-std::string report_of(std::size_t chars) {
-    return std::string(chars - 3, 'x') + "\x03\r\n";
-}
-
-TEST(ScreenBuffer, DropsWholeOldestReportsCountingCharacters) {
-    ScreenBuffer screen;
-    screen.deliver(report_of(20000), true);
-    screen.deliver(report_of(9000), true);
-    screen.deliver(report_of(5000), true);
-    // The first report goes up to and including its ETX; its CR LF stays in front.
-    EXPECT_EQ(screen.text(), "\r\n" + report_of(9000) + report_of(5000));
-    // Single-message reports carry no ETX: old text without one is cleared.
-    screen.deliver(std::string(20000, 'y'), false);
-    screen.deliver(std::string(15000, 'z'), true);
-    EXPECT_EQ(screen.text(), std::string(15000, 'z'));
-    // Cyrillic letters count once each although they take two bytes.
-    ScreenBuffer cyr;
-    std::string ru;
-    for (int i = 0; i < 14000; ++i) ru += "Ж";
-    cyr.deliver(ru, true);
-    cyr.deliver(ru, true);
-    EXPECT_EQ(cyr.chars(), 28000u);
-    // A report longer than the limit alone is still shown whole.
-    cyr.deliver(std::string(30001, 'w'), true);
-    EXPECT_EQ(cyr.text(), std::string(30001, 'w'));
 }
 
 TEST(Convert, EdgesOfTheConversions) {

@@ -1,11 +1,10 @@
-// The output file is replaced only by a committed delivery: refused targets, deliveries
-// given up or left empty, and two deliveries at once leave no trace and nothing mixed.
+// The output file is replaced only by a committed delivery: deliveries given up or left
+// empty, and two deliveries at once, leave no trace and nothing mixed.
 #include "report/file_output.hpp"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,30 +43,6 @@ protected:
         fs::temp_directory_path() /
         ("tarn-file-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
-
-TEST_F(ReportFileTest, RefusesWhatItCannotReplace) {
-    fs::create_directory(dir_ / "folder");
-    fs::create_symlink(dir_ / "missing.txt", dir_ / "dangling.txt");
-    const struct {
-        std::string path;
-        const char* why;
-        int error_number;
-    } cases[] = {
-        {path("folder"), "it is a folder", EISDIR},
-        {path("dangling.txt"), "it is a symbolic link to a file that does not exist", 0},
-    };
-    for (const auto& c : cases) {
-        const std::string told = "cannot write the output file \"" + c.path + "\": " + c.why;
-        ReportFile file;
-        EXPECT_EQ(file.open(c.path, false), told);
-        EXPECT_EQ(file.error_number(), c.error_number) << c.path;
-        // The one-call writer says the same and leaves the cause in errno for the window.
-        errno = -1;
-        EXPECT_EQ(write_report_file(c.path, "R", true), told);
-        EXPECT_EQ(errno, c.error_number) << c.path;
-    }
-    EXPECT_EQ(names(), (std::set<std::string>{"dangling.txt", "folder"}));
-}
 
 // Nothing written leaves the file as it was and creates none; a delivery given up, by
 // discard() or by the destructor, leaves no trace either.
@@ -110,19 +85,6 @@ TEST_F(ReportFileTest, TwoDeliveriesToOneFileDoNotMix) {
     EXPECT_EQ(second.commit(), "");
     EXPECT_EQ(get("out.txt"), std::string(100000, 'b'));  // the last one in place, whole
     EXPECT_EQ(names(), std::set<std::string>{"out.txt"});
-}
-
-TEST_F(ReportFileTest, ReplacementKeepsTheModeAndKeepAppends) {
-    put("out.txt", "old\r\n");
-    fs::permissions(path("out.txt"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(write_report_file(path("out.txt"), "A", false), "");
-    struct stat st {};
-    ::stat(path("out.txt").c_str(), &st);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(write_report_file(path("out.txt"), "Б", true, Encoding::Cp1251), "");
-    const std::string longer(300000, 'y');  // crosses the buffer and is still appended whole
-    EXPECT_EQ(write_report_file(path("out.txt"), longer, true), "");
-    EXPECT_EQ(get("out.txt"), "A\r\n\xC1\r\n" + longer + "\r\n");
 }
 
 }  // namespace

@@ -117,36 +117,5 @@ TEST(ParallelRun, SameReportsAsOneRun) {
                 one_run(Lang::English, shorter));
 }
 
-// flush() writes the report of every message that has ended; stop() writes what was
-// decoded, whole messages only, nothing after it, and leaves the message under way
-// undecoded.
-TEST(ParallelRun, FlushAndStop) {
-    const std::string head = calls(30) + " ACM\r\n    " + kAcm + "\r\n";  // the ACM is still open
-    const std::string ended = one_run(Lang::English, calls(30));
-    const std::string more = " ANM\r\n    " + kIam + "\r\n";  // ends the ACM; the IAM stays open
-    const std::string with_acm = one_run(Lang::English, head + " ANM");
-    ASSERT_GT(with_acm.size(), ended.size());
-    for (unsigned jobs : {1U, 2U}) {
-        Settings settings;
-        settings.lang = Lang::English;
-        std::string written;
-        ParallelRun run(
-            settings, jobs, [&written](std::string_view r) { written += r; }, limits(500, 4000, 0));
-        run.feed(head);
-        run.flush();
-        EXPECT_TRUE(written == ended) << jobs;
-        run.feed(more);
-        run.stop();
-        // One run decodes the ACM as soon as its end comes; pieces leave the text that is
-        // not yet in a piece.
-        EXPECT_TRUE(written == (jobs == 1 ? with_acm : ended)) << jobs;
-        const std::string at_stop = written;
-        run.feed(calls(1));
-        run.flush();
-        run.finish();
-        EXPECT_TRUE(written == at_stop) << jobs;
-    }
-}
-
 }  // namespace
 }  // namespace tarn

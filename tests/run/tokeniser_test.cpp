@@ -95,25 +95,5 @@ TEST(Tokeniser, SeparatorSearchesMatchCharacterByCharacter) {
     }
 }
 
-// Where a text may be cut into pieces decoded apart: before a token that is no group.
-TEST(Tokeniser, TokensThatAreNoGroup) {
-    const struct {
-        const char* name;
-        std::string_view text;
-        std::size_t at;
-        char before;
-        bool no_group;
-    } cases[] = {
-        {"HeadingWord", "0123456789ABCDEF\r\n IAM RECEIVED", 19, ' ', true},
-        {"AGroupMayGoOn", "\n0123456789ABCDEF", 1, ' ', false},  // the 17th character is not known
-        {"SeventeenCharactersAreKnown", "\n0123456789ABCDEF0", 1, ' ', true},
-        {"ShortTokenMayGoOn", "\nIAM", 1, ' ', false},
-        {"StartOfTextAfterSeparator", "IAM ", 0, '\n', true},
-        {"PastTheEnd", "IAM ", 4, ' ', false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(tokens::starts_no_group(c.text, c.at, c.before), c.no_group) << c.name;
-}
-
 }  // namespace
 }  // namespace tarn

@@ -27,7 +27,6 @@ TEST(Context, Openings) {
          " Name\r\n 00000011 Length........................ 3 Dec\r\n MISTAKE: Invalid element format\r\n"},
         {"TitleShort", Element::fixed(0x06, "0", true), Opening::Title, 1, false,
          " Name\r\n MISTAKE: Invalid element format\r\n"},
-        {"ByPlaceFixed", Element::fixed(0x09, "0A", true), Opening::ByPlace, 1, true, " Name\r\n"},
         {"NoneLongEnough", Element(0x2B, 0, ""), Opening::None, 0, true, ""},
     };
     for (const auto& c : cases) {

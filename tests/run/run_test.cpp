@@ -10,12 +10,6 @@
 namespace tarn {
 namespace {
 
-TEST(SingleMessage, DropsBlanksAndLineBreaksAndChecksTheDigits) {
-    EXPECT_EQ(single_message_digits("08 01\r\n01 0d"), "0801010D");
-    EXPECT_EQ(single_message_digits("080G"), std::nullopt);
-    EXPECT_EQ(single_message_digits("08\t01"), std::nullopt);  // a tab is not a blank
-}
-
 TEST(SingleMessage, RejectedMessageLeavesNothingForTheNextRun) {
     Session session;
     std::string box = "  0801010G  ";

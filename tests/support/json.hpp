@@ -5,6 +5,7 @@
 // schema without any package from outside.
 #pragma once
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <map>
@@ -64,10 +65,7 @@ public:
     // The one value of the text, or nothing (with error) when it is not JSON.
     std::optional<Value> document() {
         Value v;
-        if (!value(v, 0)) return std::nullopt;
-        blanks();
-        if (i_ == s_.size()) return v;
-        fail("text after the value");
+        if (value(v, 0) && (blanks(), i_ == s_.size() || fail("text after the value"))) return v;
         return std::nullopt;
     }
 
@@ -82,14 +80,10 @@ private:
     }
     bool eat(char c) {
         blanks();
-        if (peek() != c) return false;
-        ++i_;
-        return true;
+        return peek() == c && (++i_, true);
     }
     bool literal(std::string_view word) {
-        if (s_.substr(i_, word.size()) != word) return false;
-        i_ += word.size();
-        return true;
+        return s_.substr(i_, word.size()) == word && (i_ += word.size(), true);
     }
     bool value(Value& v, int depth) {
         blanks();
@@ -115,11 +109,10 @@ private:
         const bool integral = digits.find_first_of(".eE") == std::string::npos;
         v.type = integral ? Value::Type::Integer : Value::Type::Number;
         std::size_t used = 0;
-        if (integral) {
+        if (integral)
             v.integer = std::stoll(digits, &used);
-        } else {
+        else
             v.number = std::stod(digits, &used);
-        }
         return used == digits.size() || fail("bad number");
     }
     static void put_utf8(std::string& out, std::uint32_t cp) {
@@ -248,33 +241,23 @@ private:
         bool ok = true;
         auto fails = [&](const std::string& what) {
             if (out != nullptr) out->push_back(path + ": " + what);
-            ok = false;
+            return ok = false;
         };
         if (const Value* ref = s.find("$ref")) {
-            const std::string prefix = "#/$defs/";
-            const Value* target = ref->string.rfind(prefix, 0) == 0
-                                      ? schema_["$defs"].find(ref->string.substr(prefix.size()))
-                                      : nullptr;
-            if (target == nullptr) {
-                fails("unresolved $ref");
-            } else if (!check(*target, v, path, out)) {
-                ok = false;
-            }
+            const bool local = ref->string.starts_with("#/$defs/");
+            const Value* target = local ? schema_["$defs"].find(ref->string.substr(8)) : nullptr;
+            if (target == nullptr) fails("unresolved $ref");
+            if (target != nullptr) ok = check(*target, v, path, out) && ok;
         }
         if (const Value* type = s.find("type")) {
             bool match = is_type(v, type->string);
             for (const Value& t : type->array) match = match || is_type(v, t.string);
-            if (!match) {
-                fails("type");
-                return false;
-            }
+            if (!match) return fails("type");
         }
         if (const Value* c = s.find("const"); c != nullptr && !(*c == v)) fails("const");
-        if (const Value* e = s.find("enum")) {
-            bool match = false;
-            for (const Value& option : e->array) match = match || option == v;
-            if (!match) fails("enum");
-        }
+        if (const Value* e = s.find("enum");
+            e && std::find(e->array.begin(), e->array.end(), v) == e->array.end())
+            fails("enum");
         const bool numeric = v.type == Value::Type::Integer || v.type == Value::Type::Number;
         if (const Value* m = s.find("minimum"); m && numeric && as_number(v) < as_number(*m))
             fails("minimum");
@@ -286,9 +269,8 @@ private:
             if (!std::regex_search(v.string, found->second)) fails("pattern");
         }
         if (const Value* required = s.find("required"); required && v.type == Value::Type::Object) {
-            for (const Value& name : required->array) {
+            for (const Value& name : required->array)
                 if (v.find(name.string) == nullptr) fails("required " + name.string);
-            }
         }
         const Value* properties = s.find("properties");
         const Value* extra = s.find("additionalProperties");
@@ -304,11 +286,10 @@ private:
             for (std::size_t k = 0; k < v.array.size(); ++k)
                 ok = check(*items, v.array[k], path + "/" + std::to_string(k), out) && ok;
         }
-        if (const Value* any = s.find("anyOf")) {
-            bool match = false;
-            for (const Value& option : any->array) match = match || check(option, v, path, nullptr);
-            if (!match) fails("anyOf");
-        }
+        auto matches = [&](const Value& option) { return check(option, v, path, nullptr); };
+        if (const Value* any = s.find("anyOf");
+            any && std::none_of(any->array.begin(), any->array.end(), matches))
+            fails("anyOf");
         return ok;
     }
 

@@ -1,65 +1,17 @@
+// The openings of an element every decoder writes with: which lines each writes and when
+// it stops the element.
 #include "report/context.hpp"
 
 #include <gtest/gtest.h>
 
-#include "report/convert.hpp"
-#include "report/octets.hpp"
+#include <string>
 
 namespace tarn {
 namespace {
 
-constexpr Text kExtension{" Extension..................... ", " Расширение.................... "};
-constexpr Text kNoExtension{"no extension", "нет расширения"};
-constexpr Text kDisplay{" Display", " Отображение информации"};
-
-TEST(Context, FieldLinesPutDotsAroundTheFieldBits) {
-    Context ctx(Lang::English, true, "");
-    ctx.field("10000001", 8, 8, kExtension, kNoExtension);
-    ctx.field("10000001", 7, 5, Text{" Type of number................ ", ""}, "unknown");
-    ctx.field("10000001", 4, 1, Text{" Numbering plan identificat.... ", ""}, "ISDN");
-    EXPECT_EQ(ctx.screen(),
-              " 1....... Extension..................... no extension\r\n"
-              " .000.... Type of number................ unknown\r\n"
-              " ....0001 Numbering plan identificat.... ISDN\r\n");
-}
-
-TEST(Context, RussianPicksTheRussianHalfOfEveryText) {
-    Context ctx(Lang::Russian, false, "");
-    ctx.field("00000000", 8, 8, kExtension, kNoExtension);
-    ctx.mistake(Text{"mandatory element is absent", "отсутствует обязательный элемент"});
-    ctx.octets(Text{" Information elements.......... ", " Информационные элементы....... "}, "0102");
-    EXPECT_EQ(ctx.screen(),
-              " 0....... Расширение.................... нет расширения\r\n"
-              " ОШИБКА: отсутствует обязательный элемент\r\n"
-              " ******** Информационные элементы....... 0102\r\n");
-}
-
-TEST(Context, HeaderAndLengthCheck) {
-    Context ctx(Lang::English, true, "");
-    const Element display(0x28, 5, "41424344");  // 5 octets announced, 4 present
-    ctx.header(display, kDisplay);
-    EXPECT_FALSE(ctx.length_ok(display));
-    EXPECT_EQ(ctx.screen(),
-              " 00101000 Optional parameter............ Display\r\n"
-              " Display\r\n"
-              " 00000101 Length........................ 5 Dec\r\n"
-              " MISTAKE: Invalid element format\r\n");
-}
-
-TEST(Context, RussianMandatoryHeader) {
-    Context ctx(Lang::Russian, true, "");
-    const Element display(0x28, 3, "414243", true);
-    ctx.header(display, kDisplay);
-    EXPECT_TRUE(ctx.length_ok(display));
-    EXPECT_EQ(ctx.screen(),
-              " 00101000 Обязательный параметр......... Отображение информации\r\n"
-              " Отображение информации\r\n"
-              " 00000011 Длина......................... 3 Dec\r\n");
-}
-
 // Each opening: which lines it writes, and when it stops the element.
 TEST(Context, Openings) {
-    constexpr Text kName{" Name", " Имя"};
+    constexpr Text kTitle{" Name", " Имя"};
     const struct {
         const char* name;
         Element element;
@@ -75,109 +27,13 @@ TEST(Context, Openings) {
          " Name\r\n 00000011 Length........................ 3 Dec\r\n MISTAKE: Invalid element format\r\n"},
         {"TitleShort", Element::fixed(0x06, "0", true), Opening::Title, 1, false,
          " Name\r\n MISTAKE: Invalid element format\r\n"},
-        {"ByPlaceFixed", Element::fixed(0x09, "0A", true), Opening::ByPlace, 1, true, " Name\r\n"},
-        {"ByPlaceOptional", Element(0x09, 1, "0A"), Opening::ByPlace, 1, true,
-         " 00001001 Optional parameter............ Name\r\n Name\r\n 00000001 Length........................ "
-         "1 Dec\r\n"},
         {"NoneLongEnough", Element(0x2B, 0, ""), Opening::None, 0, true, ""},
     };
     for (const auto& c : cases) {
         Context ctx(Lang::English, true, "");
-        EXPECT_EQ(ctx.open(c.element, kName, c.how, c.min_octets), c.ok) << c.name;
+        EXPECT_EQ(ctx.open(c.element, kTitle, c.how, c.min_octets), c.ok) << c.name;
         EXPECT_EQ(ctx.screen(), c.lines) << c.name;
     }
-}
-
-// A field reads its bits from the octet's bit text; a cut octet prints the bits that are
-// there; the other reading's field prints nothing; a miss gives the "any other" text.
-TEST(Context, FieldTables) {
-    static constexpr Row kValues[] = {{0b01, {"one", "один"}}};
-    static constexpr Text kDense[] = {{"zero", "ноль"}, {"one", "один"}};
-    static constexpr Field kOctet[] = {
-        {2,
-         1,
-         {" Low........................... ", " Младшие....................... "},
-         kValues,
-         {"other", "иное"}},
-        dense_field(3, 3, {" Bit 3......................... ", " Бит 3......................... "}, kDense),
-        {4, 4, {" English only.................. ", ""}, kValues, {"other", ""}, Only::English},
-        spare_field(8, 5, kSpare),
-    };
-    const Octets octets("3");  // a half octet: bits 8-5 only
-    Context en(Lang::English, true, "");
-    en.fields(bits8(0x05), kOctet);
-    en.fields(octets.bits(0), kOctet);
-    EXPECT_EQ(en.screen(),
-              " ......01 Low........................... one\r\n"
-              " .....1.. Bit 3......................... one\r\n"
-              " ....0... English only.................. other\r\n"
-              " 0000.... Spare......................... \r\n"
-              " ...... Low........................... other\r\n"
-              " ....... Bit 3......................... zero\r\n"
-              " ....... English only.................. other\r\n"
-              " 0011.... Spare......................... \r\n");
-    Context ru(Lang::Russian, true, "");
-    ru.fields(bits8(0x02), kOctet);
-    EXPECT_EQ(ru.screen(),
-              " ......10 Младшие....................... иное\r\n"
-              " .....0.. Бит 3......................... ноль\r\n"
-              " 0000.... Резерв........................ \r\n");
-}
-
-// Read with Cut::LastRow, a field that the end of the contents shortens matches no row and
-// shows its table's last row: the "any other" text, the last text of a dense table, the last
-// row of a table without "any other" text. Whole fields read by their value as always.
-TEST(Context, CutFieldsShowTheLastRow) {
-    static constexpr Row kBit[] = {{0, {"zero", "ноль"}}, {1, {"one", "один"}}};
-    static constexpr Text kPairs[] = {{"none", "нет"}, {"one", "один"}, {"two", "два"}, {"three", "три"}};
-    static constexpr Field kOctet[] = {
-        {1, 1, {" Sparse........................ ", " Редкая........................ "}, kBit},
-        dense_field(6, 5, {" Dense......................... ", " Плотная....................... "}, kPairs),
-        {8,
-         7,
-         {" Top........................... ", " Верх.......................... "},
-         kBit,
-         {"other", "иное"}},
-        spare_field(4, 2, kSpare),
-    };
-    const Octets half("4");  // bits 8-5 only: 0100
-    Context en(Lang::English, true, "");
-    en.fields(half.bits(0), kOctet, Cut::LastRow);
-    en.fields(bits8(0x41), kOctet, Cut::LastRow);
-    EXPECT_EQ(en.screen(),
-              " ....... Sparse........................ one\r\n"
-              " ..00.... Dense......................... none\r\n"
-              " 01...... Top........................... one\r\n"
-              " ..... Spare......................... \r\n"
-              " .......1 Sparse........................ one\r\n"
-              " ..00.... Dense......................... none\r\n"
-              " 01...... Top........................... one\r\n"
-              " ....000. Spare......................... \r\n");
-    Context ru(Lang::Russian, true, "");
-    ru.fields("", kOctet, Cut::LastRow);
-    ru.fields("", kOctet);  // read by value, the empty fields read 0
-    EXPECT_EQ(ru.screen(),
-              " ....... Редкая........................ один\r\n"
-              " ...... Плотная....................... три\r\n"
-              " ...... Верх.......................... иное\r\n"
-              " ..... Резерв........................ \r\n"
-              " ....... Редкая........................ ноль\r\n"
-              " ...... Плотная....................... нет\r\n"
-              " ...... Верх.......................... ноль\r\n"
-              " ..... Резерв........................ \r\n");
-}
-
-TEST(Octets, WholeHalfAndMissing) {
-    const Octets o("8A1");
-    EXPECT_EQ(o.size(), 1u);
-    EXPECT_TRUE(o.half());
-    EXPECT_EQ(o[0], 0x8Au);
-    EXPECT_EQ(o.bits(0), "10001010");
-    EXPECT_EQ(o.bits(1), "0001");
-    EXPECT_EQ(o.bits(2), "");
-    EXPECT_EQ(o[5], 0u);
-    EXPECT_EQ(o.hex_from(1), "1");
-    EXPECT_EQ(o.hex_from(2), "");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // The window's feed against a local QTcpServer on the loopback interface.
 #include <QFile>
-#include <QLabel>
-#include <QStatusBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -76,126 +74,27 @@ private slots:
         server_.close();
     }
 
-    void reportInThreeChunksIsDecodedOnce() {
+    void reportsFramedByStxAndEtxAcrossChunks() {
+        h->act("mnuKeep")->trigger();
         send("\x02" + kAnm.left(10));
         settle(0);
         send(kAnm.mid(10, 20));
         settle(0);
         QCOMPARE(h->box(), QStringLiteral(" Connect"));
-        send(kAnm.mid(30) + "\x03");
-        settle(1);
-        QCOMPARE(h->box(), shown(kAnm));
-    }
-
-    void twoReportsInOneChunkAndTheTailWithoutEtxKept() {
-        send(kAnm + "\x03\r\n\x02" + kRlc + "\x03\x02 unfinished");
+        // the ANM's end, then a whole RLC and the start of a report in one chunk
+        send(kAnm.mid(30) + "\x03\r\n\x02" + kRlc + "\x03\x02 unfinished");
         settle(2);
         QCOMPARE(h->box(), shown(kRlc));
         QVERIFY(runs_->at(0)[0].toBool() && runs_->at(1)[0].toBool());
+        // each report on the screen under the feed's heading and with its end mark
+        const std::string date =
+            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+        QCOMPARE(h->screen().rfind("   Vantix: " + date + "  ", 0), 0u);
+        QCOMPARE(count(h->screen(), "   Vantix: " + date + "  "), 2u);
+        QCOMPARE(count(h->screen(), tarn::kReportEnd), 2u);
         send(" tail\x03");
         settle(3);
         QCOMPARE(h->box(), QStringLiteral(" unfinished tail"));
-    }
-
-    void filterInEitherCaseAndTheFeedHeading() {
-        h->act("mnuKeep")->trigger();
-        const std::string date =
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
-        for (const char* filter : {"c581400030d30009", "C581400030D30009"}) {
-            h->prompts->textAnswer = QString::fromLatin1(filter);
-            h->act("mnuFilter")->trigger();
-            h->window.inform()->clearScreen();
-            send(kRlc + "\x03" + kAnm + "\x03" + kRlc + "\x03");
-            settle(runs_->size() + 3);
-            QCOMPARE(count(h->screen(), tarn::kReportEnd), 1u);
-            QCOMPARE(h->screen().rfind("   Vantix: " + date + "  ", 0), 0u);
-        }
-        h->prompts->textAnswer.reset();  // cancelled: the filter goes off
-        h->act("mnuFilter")->trigger();
-        send(kRlc + "\x03");
-        settle(runs_->size() + 1);
-        QVERIFY(runs_->last()[0].toBool());
-    }
-
-    void serverDownThenUpReconnects() {
-        const quint16 port = server_.serverPort();
-        server_.close();
-        h->window.vantix()->timer()->setInterval(100);
-        h->act("mnuSingle")->trigger();
-        h->act("mnuVantix")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(h->box(), QStringLiteral(" Disconnect"), 5000);
-        QVERIFY(server_.listen(QHostAddress::LocalHost, port));
-        accept();
-        QTRY_COMPARE_WITH_TIMEOUT(h->box(), QStringLiteral(" Connect"), 5000);
-        send(kAnm + "\x03");
-        settle(1);
-    }
-
-    void mendedTarnIniIsReadAgainAndConnects_data() {
-        QTest::addColumn<std::optional<QByteArray>>("broken");  // the port line; nothing: no file
-        QTest::addColumn<bool>("byTheMenu");  // "Vantix" chosen again, or the watch's next tick
-        QTest::addColumn<QString>("told");
-        QTest::newRow("file missing, Vantix again")
-            << std::optional<QByteArray>() << true << "Не найден файл настроек ";
-        QTest::newRow("file missing, the watch")
-            << std::optional<QByteArray>() << false << "Не найден файл настроек ";
-        QTest::newRow("bad port, Vantix again") << std::optional<QByteArray>("RemotePort=7x") << true << "В ";
-        QTest::newRow("bad port, the watch") << std::optional<QByteArray>("RemotePort=7x") << false << "В ";
-    }
-    void mendedTarnIniIsReadAgainAndConnects() {
-        QFETCH(std::optional<QByteArray>, broken);
-        QFETCH(bool, byTheMenu);
-        QFETCH(QString, told);
-        const QByteArray good =
-            "RemotePort = " + QByteArray::number(server_.serverPort()) + " ; the test server";
-        h->act("mnuSingle")->trigger();
-        writeIni(broken);
-        h->prompts->asked.clear();
-        h->window.vantix()->timer()->setInterval(100);
-        h->act("mnuVantix")->trigger();
-        QCOMPARE(h->box(), QStringLiteral(" Disconnect"));
-        QCOMPARE(h->prompts->asked.size(), 1);
-        QVERIFY(h->prompts->asked[0].startsWith("warning Vantix|" + told));
-        QTest::qWait(300);  // the watch reads the broken file again, quietly, and stays unconnected
-        QCOMPARE(h->prompts->asked.size(), 1);
-        QVERIFY(!server_.hasPendingConnections());
-        QVERIFY(h->window.feedStatus().contains(" Повторная проверка каждые 9 с"));
-        writeIni(good);
-        if (byTheMenu) {
-            h->window.vantix()->timer()->setInterval(60000);  // only the menu can connect now
-            h->act("mnuVantix")->trigger();
-            QCOMPARE(h->box(), QStringLiteral(" Connect"));
-        }
-        accept();
-        QTRY_COMPARE_WITH_TIMEOUT(h->box(), QStringLiteral(" Connect"), 5000);
-        QCOMPARE(h->prompts->asked.size(), 1);
-        send(kAnm + "\x03");
-        settle(1);
-        // chosen again while connected: nothing happens
-        h->act("mnuVantix")->trigger();
-        QTest::qWait(100);
-        QVERIFY(!server_.hasPendingConnections());
-        QCOMPARE(h->window.vantix()->socket()->state(), QAbstractSocket::ConnectedState);
-    }
-
-    void statusBarCountsWhatTheServerSent() {
-        const QString where = "Vantix 127.0.0.1:" + QString::number(server_.serverPort()) + " | ";
-        h->window.showPending();
-        QVERIFY(h->window.statusBar()->isVisibleTo(&h->window));
-        QVERIFY(h->window.feedStatus().startsWith(where + "подключено с "));
-        h->prompts->textAnswer = QStringLiteral("c581400030d30009");  // the ANM's first group
-        h->act("mnuFilter")->trigger();
-        // two filtered out, one shown, one without any message, one shown
-        send(kRlc + "\x03" + kAnm + "\x03" + kRlc + "\x03 no message here\x03" + kAnm + "\x03");
-        settle(5);
-        QVERIFY(h->window.feedStatus().endsWith(" | принято: 5, выведено: 2, отброшено фильтром: 2"));
-        QCOMPARE(h->window.findChild<QLabel*>("feedStatus")->text(), h->window.feedStatus());
-        peer_->disconnectFromHost();  // the server goes away
-        QTRY_VERIFY_WITH_TIMEOUT(h->window.feedStatus().startsWith(where + "нет связи с "), 5000);
-        h->window.showPending();
-        QCOMPARE(h->window.findChild<QLabel*>("feedStatus")->text(), h->window.feedStatus());
-        h->act("mnuSingle")->trigger();  // the status bar is the feed's
-        QVERIFY(!h->window.statusBar()->isVisibleTo(&h->window));
     }
 
     void oversizedUnframedTextIsDroppedWithOneNotice() {

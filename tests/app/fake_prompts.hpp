@@ -13,9 +13,8 @@
 #include "app/prompts.hpp"
 
 struct FakePrompts final : tarn::app::Prompts {
-    QString openAnswer, saveAnswer;     // the file "chosen"; empty: cancelled
-    std::optional<QString> textAnswer;  // the input box's answer; nothing: cancelled
-    QStringList asked;                  // every dialog and message box, in order
+    QString openAnswer, saveAnswer;  // the file "chosen"; empty: cancelled
+    QStringList asked;               // every dialog and message box, in order
 
     QString openFileName(QWidget*, const QString& filter) override {
         asked << "open " + filter;
@@ -31,7 +30,7 @@ struct FakePrompts final : tarn::app::Prompts {
     }
     std::optional<QString> text(QWidget*, const QString& title, const QString&, const QString&) override {
         asked << "text " + title;
-        return textAnswer;
+        return std::nullopt;  // cancelled
     }
     void warning(QWidget*, const QString& t, const QString& s) override { asked << "warning " + t + "|" + s; }
     void information(QWidget*, const QString& t, const QString& s) override {

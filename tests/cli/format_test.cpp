@@ -1,9 +1,8 @@
-// tarn-decode --format json|summary end to end: what goes to standard output and to the
-// output file, for files and standard input.
+// tarn-decode --format json|summary end to end: the output file gets what the screen gets,
+// each object is named by its input, and the summary's header comes once.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "cli/tool.hpp"
 #include "support/json.hpp"
@@ -16,39 +15,22 @@ namespace fs = std::filesystem;
 const std::string kSample = std::string(TARN_SOURCE_DIR) + "/examples/rrn121-call.txt";
 const std::string kOut = (fs::temp_directory_path() / "tarn-format-test.out").string();
 
-// A file and standard input in one invocation: one object per message, named by its input;
-// the output file gets exactly what the screen gets.
-TEST(Format, JsonLinesOfFilesAndStandardInput) {
+TEST(Format, JsonLinesNamedByTheirInput) {
     const ToolResult r =
         run_tool({"--format", "json", "-o", kOut, kSample, "-"}, "    C581400030D30006 16140129010100FF\r\n");
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(read_file(kOut), r.out);
-    std::vector<std::string> lines;
-    std::istringstream split(r.out);
-    for (std::string line; std::getline(split, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 6u);
+    ASSERT_EQ(count(r.out, "\n"), 6u);  // the sample's five messages, then the typed ACM
     ASSERT_EQ(r.out.back(), '\n');
-    const struct {
-        std::size_t at;  // the line
-        std::string file;
-        long long index, line;
-        const char* acronym;
-    } want[] = {
-        {0, fs::canonical(kSample).string(), 1, 21, "IAM"},
-        {4, fs::canonical(kSample).string(), 5, 38, "RLC"},
-        {5, "-", 1, 1, "ACM"},
-    };
-    for (const auto& w : want) {
-        std::string error;
-        const std::optional<json::Value> v = json::parse(lines[w.at], &error);
-        ASSERT_TRUE(v.has_value()) << error;
-        EXPECT_EQ((*v)["input"]["file"].string, w.file);
-        EXPECT_EQ((*v)["input"]["index"].integer, w.index);
-        EXPECT_EQ((*v)["input"]["line"].integer, w.line);
-        EXPECT_EQ((*v)["reading"].string, "isup-r");
-        EXPECT_EQ((*v)["lang"].string, "ru");
-        EXPECT_EQ((*v)["frame"]["message_type"]["acronym"].string, w.acronym);
-    }
+    const std::optional<json::Value> first = json::parse(r.out.substr(0, r.out.find('\n')));
+    const std::optional<json::Value> last =
+        json::parse(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1));
+    ASSERT_TRUE(first.has_value() && last.has_value()) << r.out;
+    EXPECT_EQ((*first)["input"]["file"].string, fs::canonical(kSample).string());
+    EXPECT_EQ((*first)["input"]["line"].integer, 21);
+    EXPECT_EQ((*last)["input"]["file"].string, "-");
+    EXPECT_EQ((*last)["input"]["index"].integer, 1);
+    EXPECT_EQ((*last)["frame"]["message_type"]["acronym"].string, "ACM");
     fs::remove(kOut);
 }
 

@@ -100,11 +100,8 @@ TEST_F(Delivery, OutputFileTargets) {
         }
         if (c.mode != 0) ::chmod(out.c_str(), c.mode);
         if (c.before == "old closed") ::chmod(dir_.c_str(), root ? 0755 : 0555);
-        ToolRun how;
-        how.input = c.input;
-        how.as_nobody = c.as_nobody;
-        const ToolResult r =
-            run_tool(words("--lang en --no-screen " + c.options + " -o " + out.string()), how);
+        const ToolResult r = run_tool(words("--lang en --no-screen " + c.options + " -o " + out.string()),
+                                      {.input = c.input, .as_nobody = c.as_nobody});
         ::chmod(dir_.c_str(), 0777);
         EXPECT_EQ(r.exit_code, c.exit_code) << r.err;
         EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
@@ -126,7 +123,7 @@ TEST_F(Delivery, FifoInputIsReadOnceAndFifoOutputWrittenInPlace) {
     const std::string in = path("in.fifo"), out = path("out.fifo");
     ASSERT_EQ(::mkfifo(in.c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo(out.c_str(), 0600), 0);
-    const std::string body = run_tool({"--lang", "en", "-"}, kAnm).out.substr(kHeading.size());
+    const std::string body = run_tool({"--lang", "en", "-"}, {.input = kAnm}).out.substr(kHeading.size());
     for (int attempt = 0; attempt < 3; ++attempt) {
         // The output FIFO's reader is there before the tool: the report fits in the pipe.
         const int reader = ::open(out.c_str(), O_RDONLY | O_NONBLOCK);
@@ -137,9 +134,7 @@ TEST_F(Delivery, FifoInputIsReadOnceAndFifoOutputWrittenInPlace) {
             [[maybe_unused]] const ssize_t put = ::write(fd, kAnm.data(), kAnm.size());
             ::close(fd);
         });
-        ToolRun how;
-        how.timeout_ms = 5000;
-        const ToolResult r = run_tool({"--lang", "en", "-o", out, in}, how);
+        const ToolResult r = run_tool({"--lang", "en", "-o", out, in}, {.timeout_ms = 5000});
         ::close(::open(in.c_str(), O_RDONLY | O_NONBLOCK));  // frees a writer the tool never met
         writer.join();
         std::string got(65536, '\0');
@@ -173,10 +168,8 @@ TEST_F(Delivery, StandardOutputThatFailsOrGoesAway) {
     fs::current_path(dir_);  // the names in `args` are the folder's
     for (const auto& c : cases) {
         write_file(path("out.txt"), "old\r\n");
-        ToolRun how;
-        how.stdout_path = c.stdout_path;
-        how.close_after = c.close_after;
-        const ToolResult r = run_tool(words(c.args), how);
+        const ToolResult r =
+            run_tool(words(c.args), {.stdout_path = c.stdout_path, .close_after = c.close_after});
         EXPECT_EQ(r.exit_code, c.exit_code) << c.args << ": " << r.err;
         EXPECT_EQ(r.err, c.err) << c.args;
         // A failed run leaves the output file as it was, and no temporary file.
@@ -187,7 +180,7 @@ TEST_F(Delivery, StandardOutputThatFailsOrGoesAway) {
 }
 
 TEST_F(Delivery, StopSignalDeliversWhatWasDecoded) {
-    const std::string one = run_tool({"--lang", "en", "-"}, kAnm).out;
+    const std::string one = run_tool({"--lang", "en", "-"}, {.input = kAnm}).out;
     ASSERT_GT(one.size(), kHeading.size() + kEnd.size());
     const std::string message = one.substr(kHeading.size(), one.size() - kHeading.size() - kEnd.size());
     const struct {
@@ -201,13 +194,13 @@ TEST_F(Delivery, StopSignalDeliversWhatWasDecoded) {
     };
     for (const auto& c : cases) {
         fs::remove(path("out.txt"));
-        ToolRun how;
-        how.input = repeated(kAnm, c.total);
-        how.keep_input_open = c.input_stays_open;
-        how.signal = c.signal;
-        how.signal_when = [&c](const ToolResult& r) { return r.out.size() >= c.signal_after; };
-        how.timeout_ms = 10000;
-        const ToolResult r = run_tool({"--lang", "en", "-o", path("out.txt"), "-"}, how);
+        const ToolResult r =
+            run_tool({"--lang", "en", "-o", path("out.txt"), "-"},
+                     {.input = repeated(kAnm, c.total),
+                      .keep_input_open = c.input_stays_open,
+                      .signal = c.signal,
+                      .signal_when = [&c](const ToolResult& r) { return r.out.size() >= c.signal_after; },
+                      .timeout_ms = 10000});
         EXPECT_EQ(r.exit_code, c.exit_code) << r.err;
         // Heading, whole message reports, the end mark; the output file the same and CR LF.
         ASSERT_GT(r.out.size(), kHeading.size() + kEnd.size()) << c.exit_code;
@@ -232,10 +225,8 @@ TEST_F(Delivery, MemoryStaysBoundedForEndlessMessages) {
     std::string parameters;
     for (std::size_t i = 0; i + 16 <= digits.size(); i += 16) parameters += digits.substr(i, 16) + " ";
     for (const std::string& input : {endless, parameters + acm}) {
-        ToolRun how;
-        how.input = input;
-        how.memory_limit = 16ul << 20;  // the whole address space, libraries included
-        const ToolResult r = run_tool({"--lang", "en", "-"}, how);
+        // the limit is the whole address space, libraries included
+        const ToolResult r = run_tool({"--lang", "en", "-"}, {.input = input, .memory_limit = 16ul << 20});
         EXPECT_EQ(r.exit_code, 0) << r.err;
         const std::string cut = " MISTAKE: Message too long: cut after 4096 octets\r\n";
         EXPECT_EQ(count(r.out, cut), 1u);

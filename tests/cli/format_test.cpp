@@ -16,8 +16,8 @@ const std::string kSample = std::string(TARN_SOURCE_DIR) + "/examples/rrn121-cal
 const std::string kOut = (fs::temp_directory_path() / "tarn-format-test.out").string();
 
 TEST(Format, JsonLinesNamedByTheirInput) {
-    const ToolResult r =
-        run_tool({"--format", "json", "-o", kOut, kSample, "-"}, "    C581400030D30006 16140129010100FF\r\n");
+    const ToolResult r = run_tool({"--format", "json", "-o", kOut, kSample, "-"},
+                                  {.input = "    C581400030D30006 16140129010100FF\r\n"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(read_file(kOut), r.out);
     ASSERT_EQ(count(r.out, "\n"), 6u);  // the sample's five messages, then the typed ACM

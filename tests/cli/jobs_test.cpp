@@ -56,10 +56,7 @@ TEST(Jobs, SameReportWithAnyNumberOfJobs) {
     write_file(at("day.txt"), text);
     auto run = [&at](const std::vector<std::string>& args, const std::string& in = {}) {
         write_file(at("screen"), "");  // standard output goes to this file, as it is
-        ToolRun how;
-        how.stdout_path = at("screen");
-        how.input = in;
-        EXPECT_EQ(run_tool(args, how).exit_code, 0);
+        EXPECT_EQ(run_tool(args, {.input = in, .stdout_path = at("screen")}).exit_code, 0);
         return read_file(at("screen"));
     };
     // A file of known length: pieces from its start. The screen and the output file.

@@ -4,9 +4,7 @@
 #include <QAction>
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <optional>
 
 #include "app/decoder_window.hpp"
 #include "app/inform_window.hpp"

@@ -1,10 +1,7 @@
 // The main window driven through its menus on the offscreen platform.
-#include <QFile>
 #include <QtTest>
-#include <cerrno>
 
 #include "app/screen_text.hpp"
-#include "app/write_failure.hpp"
 #include "fake_prompts.hpp"
 #include "report/report.hpp"
 
@@ -12,8 +9,7 @@ namespace {
 
 const QString kSample = QStringLiteral(TARN_SOURCE_DIR "/examples/rrn121-call.txt");
 
-// A report of `chars` characters counted as the screen counts them (CR LF is two): its
-// number, then `fill` up to the length, then CR LF.
+// Report `number` of `chars` characters as the screen counts them (CR LF is two), ending CR LF.
 std::string report(int number, int chars, QChar fill = QLatin1Char('x')) {
     QString text = QStringLiteral("R%1 ").arg(number);
     text += QString(chars - 2 - text.size(), fill);
@@ -55,13 +51,6 @@ private slots:
         h->act("mnuDecoding")->trigger();
         QCOMPARE(count(h->screen(), heading), 1u);
         QCOMPARE(readAll(out), QByteArray::fromStdString(h->screen() + "\r\n"));
-        // Screen off: the file only, the screen window hidden and left as it was
-        h->act("mnuScreen")->trigger();
-        h->act("mnuRussian")->trigger();
-        h->act("mnuDecoding")->trigger();
-        QVERIFY(!h->window.inform()->isVisible());
-        QVERIFY(readAll(out).startsWith("   ОТЧЕТ (Файл: "));
-        QCOMPARE(count(h->screen(), heading), 1u);
     }
 
     void inputFileLimitIs64000Characters() {
@@ -100,23 +89,6 @@ private slots:
         h->act("mnuDecoding")->trigger();
         h->act("mnuDecoding")->trigger();
         QCOMPARE(h->prompts->asked, (QStringList{told, told}));
-    }
-
-    void writeFailureReasons_data() {
-        QTest::addColumn<QString>("path");  // under the program folder
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a folder named as the file") << "." << EISDIR << "Это имя папки, а не файла.";
-        QTest::newRow("disk full") << "r.txt" << ENOSPC << "На диске нет свободного места.";
-        QTest::newRow("any other reason by its number") << "r.txt" << EIO << "Ошибка записи (код 5).";
-    }
-    void writeFailureReasons() {
-        QFETCH(QString, path);
-        QFETCH(int, error);
-        QFETCH(QString, reason);
-        const QString file = QDir::cleanPath(h->dir.filePath(path));
-        QCOMPARE(tarn::app::writeProblemText(tarn::app::classifyWriteFailure(file, error), file, error),
-                 reason);
     }
 
     void screenDropsTheOldestReportsWhole_data() {

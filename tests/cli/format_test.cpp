@@ -1,11 +1,10 @@
-// tarn-decode --format json|summary end to end: the output file gets what the screen gets,
-// each object is named by its input, and the summary's header comes once.
+// tarn-decode --format summary end to end: the output file gets what the screen gets, rows
+// are numbered across the inputs, and the header comes once, also when rows are appended.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "cli/tool.hpp"
-#include "support/json.hpp"
 
 namespace tarn::test {
 namespace {
@@ -14,25 +13,6 @@ namespace fs = std::filesystem;
 
 const std::string kSample = std::string(TARN_SOURCE_DIR) + "/examples/rrn121-call.txt";
 const std::string kOut = (fs::temp_directory_path() / "tarn-format-test.out").string();
-
-TEST(Format, JsonLinesNamedByTheirInput) {
-    const ToolResult r = run_tool({"--format", "json", "-o", kOut, kSample, "-"},
-                                  {.input = "    C581400030D30006 16140129010100FF\r\n"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(read_file(kOut), r.out);
-    ASSERT_EQ(count(r.out, "\n"), 6u);  // the sample's five messages, then the typed ACM
-    ASSERT_EQ(r.out.back(), '\n');
-    const std::optional<json::Value> first = json::parse(r.out.substr(0, r.out.find('\n')));
-    const std::optional<json::Value> last =
-        json::parse(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1));
-    ASSERT_TRUE(first.has_value() && last.has_value()) << r.out;
-    EXPECT_EQ((*first)["input"]["file"].string, fs::canonical(kSample).string());
-    EXPECT_EQ((*first)["input"]["line"].integer, 21);
-    EXPECT_EQ((*last)["input"]["file"].string, "-");
-    EXPECT_EQ((*last)["input"]["index"].integer, 1);
-    EXPECT_EQ((*last)["frame"]["message_type"]["acronym"].string, "ACM");
-    fs::remove(kOut);
-}
 
 TEST(Format, SummaryWithItsHeaderOnce) {
     const std::string header =

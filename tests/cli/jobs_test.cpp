@@ -40,18 +40,15 @@ std::string observation_day() {
     return text;
 }
 
-// Where two long reports part, without printing them.
-std::string first_difference(const std::string& got, const std::string& want) {
-    const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end()).first - got.begin();
-    return "sizes " + std::to_string(got.size()) + " and " + std::to_string(want.size()) +
-           ", first difference at " + std::to_string(at);
-}
-
 TEST(Jobs, SameReportWithAnyNumberOfJobs) {
     const fs::path dir = fs::temp_directory_path() / "tarn-jobs-test";
     fs::remove_all(dir);
     fs::create_directories(dir);
     auto at = [&dir](const char* name) { return (dir / name).string(); };
+    // Where two long reports part, without printing them.
+    auto first_difference = [](const std::string& a, const std::string& b) {
+        return std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+    };
     const std::string text = observation_day();
     write_file(at("day.txt"), text);
     auto run = [&at](const std::vector<std::string>& args, const std::string& in = {}) {
@@ -64,16 +61,16 @@ TEST(Jobs, SameReportWithAnyNumberOfJobs) {
     ASSERT_GT(one.size(), 30u << 20);
     EXPECT_NE(one.find(" MISTAKE: Message too long: cut after 4096 octets\r\n"), std::string::npos);
     const std::string one_file = read_file(at("one.txt"));
-    EXPECT_TRUE(one_file == one + "\r\n") << first_difference(one_file, one + "\r\n");
+    EXPECT_TRUE(one_file == one + "\r\n") << "at " << first_difference(one_file, one + "\r\n");
     const std::string two = run({"--lang", "en", "--jobs", "2", at("day.txt")});
-    EXPECT_TRUE(two == one) << "2 jobs: " << first_difference(two, one);
+    EXPECT_TRUE(two == one) << "2 jobs, at " << first_difference(two, one);
     // Standard input from a pipe: one run until 4 MB have come, then pieces. Its report is
     // the file's but for the heading.
     run({"--lang", "en", "--jobs", "3", "--no-screen", "-o", at("piped.txt"), "-"}, text);
     std::string expected = one_file;
     expected.replace(0, expected.find("\r\n"), "   REPORT (File: -)");
     const std::string piped = read_file(at("piped.txt"));
-    EXPECT_TRUE(piped == expected) << "standard input: " << first_difference(piped, expected);
+    EXPECT_TRUE(piped == expected) << "standard input, at " << first_difference(piped, expected);
     fs::remove_all(dir);
 }
 

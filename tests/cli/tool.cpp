@@ -9,19 +9,18 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
 namespace tarn::test {
 
 ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
-    std::signal(SIGPIPE, SIG_IGN);  // the tool may end before it has read all its input
+    ::signal(SIGPIPE, SIG_IGN);  // the tool may end before it has read all its input
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return {};
     const pid_t pid = fork();
     if (pid == 0) {
-        std::signal(SIGPIPE, SIG_DFL);
+        ::signal(SIGPIPE, SIG_DFL);
         dup2(in[0], 0), dup2(err[1], 2);
         if (how.stdout_path == "closed")
             close(1);

@@ -45,7 +45,6 @@ struct Harness {
 
     QAction* act(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
     QString box() const { return window.txtMessage()->toPlainText(); }
-    QString title() const { return window.inform()->windowTitle(); }
     const std::string& screen() const { return window.inform()->text(); }
 };
 

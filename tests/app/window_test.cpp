@@ -61,7 +61,8 @@ private slots:
             file.close();
             chooseFile(path);
             QCOMPARE(h->box().size(), size == 64000 ? 64000 : 0);
-            QCOMPARE(h->title(), "Information: File " + QDir::toNativeSeparators(path));
+            QCOMPARE(h->window.inform()->windowTitle(),
+                     "Information: File " + QDir::toNativeSeparators(path));
         }
         QCOMPARE(h->prompts->asked.last(),
                  QStringLiteral("information Tarn|Размер исходного файла не должен превышать 64 KB."));

@@ -53,7 +53,7 @@ protected:
         for (const auto& entry : fs::directory_iterator(dir_)) found.insert(entry.path().filename().string());
         return found;
     }
-    const fs::path dir_ = fs::temp_directory_path() / "tarn-delivery-test";
+    const fs::path dir_ = fs::temp_directory_path() / ("tarn-delivery-" + std::to_string(::getpid()));
 };
 
 TEST_F(Delivery, OutputFileTargets) {

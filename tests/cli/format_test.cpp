@@ -1,6 +1,7 @@
 // tarn-decode --format summary end to end: the output file gets what the screen gets, rows
 // are numbered across the inputs, and the header comes once, also when rows are appended.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -12,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kSample = std::string(TARN_SOURCE_DIR) + "/examples/rrn121-call.txt";
-const std::string kOut = (fs::temp_directory_path() / "tarn-format-test.out").string();
+const std::string kOut = (fs::temp_directory_path() / ("tarn-format-" + std::to_string(::getpid()))).string();
 
 TEST(Format, SummaryWithItsHeaderOnce) {
     const std::string header =

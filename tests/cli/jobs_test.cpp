@@ -2,6 +2,7 @@
 // thread and on several, give the same report byte for byte, on the screen and in the
 // output file.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -41,7 +42,7 @@ std::string observation_day() {
 }
 
 TEST(Jobs, SameReportWithAnyNumberOfJobs) {
-    const fs::path dir = fs::temp_directory_path() / "tarn-jobs-test";
+    const fs::path dir = fs::temp_directory_path() / ("tarn-jobs-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     auto at = [&dir](const char* name) { return (dir / name).string(); };

@@ -1,7 +1,6 @@
 // Runs the built tarn-decode binary as a child process for end-to-end tests.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>

@@ -2,20 +2,17 @@
 #pragma once
 
 #include <QAction>
+#include <QFile>
 #include <QPlainTextEdit>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <optional>
 
 #include "app/decoder_window.hpp"
 #include "app/inform_window.hpp"
 #include "app/prompts.hpp"
 
 struct FakePrompts final : tarn::app::Prompts {
-    QString openAnswer, saveAnswer;      // the file "chosen"; empty: cancelled
-    tarn::app::SaveChoice saveAsAnswer;  // the report window's Save as dialog
-    std::optional<QString> textAnswer;   // the input box's answer; nothing: cancelled
-    QStringList asked;                   // every dialog and message box, in order
+    QString openAnswer, saveAnswer;  // the file "chosen"; empty: cancelled
+    QStringList asked;               // every dialog and message box, in order
 
     QString openFileName(QWidget*, const QString& filter) override {
         asked << "open " + filter;
@@ -25,15 +22,13 @@ struct FakePrompts final : tarn::app::Prompts {
         asked << "save " + proposed;
         return saveAnswer;
     }
-    tarn::app::SaveChoice saveAs(QWidget*, const QString& proposed, const QStringList& filters,
-                                 int preferred) override {
-        asked << "save as " + proposed + "|" + filters.join(";;") + "|" + QString::number(preferred);
-        return saveAsAnswer;
+    tarn::app::SaveChoice saveAs(QWidget*, const QString& proposed, const QStringList&, int) override {
+        asked << "save as " + proposed;
+        return {};
     }
-    std::optional<QString> text(QWidget*, const QString& title, const QString&,
-                                const QString& proposed) override {
-        asked << "text " + title + "|" + proposed;
-        return textAnswer;
+    std::optional<QString> text(QWidget*, const QString& title, const QString&, const QString&) override {
+        asked << "text " + title;
+        return std::nullopt;  // cancelled
     }
     void warning(QWidget*, const QString& t, const QString& s) override { asked << "warning " + t + "|" + s; }
     void information(QWidget*, const QString& t, const QString& s) override {
@@ -50,7 +45,6 @@ struct Harness {
 
     QAction* act(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
     QString box() const { return window.txtMessage()->toPlainText(); }
-    QString title() const { return window.inform()->windowTitle(); }
     const std::string& screen() const { return window.inform()->text(); }
 };
 
@@ -58,4 +52,9 @@ inline std::size_t count(const std::string& text, std::string_view what) {
     std::size_t n = 0;
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
     return n;
+}
+
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -9,63 +9,37 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
 namespace tarn::test {
 
-namespace {
-
-constexpr uid_t kNobody = 65534;
-
-[[noreturn]] void exec_tool(const std::vector<std::string>& args, const ToolRun& how, int in, int out,
-                            int err) {
-    std::signal(SIGPIPE, SIG_DFL);
-    dup2(in, 0);
-    if (how.stdout_path == "closed") {
-        close(1);
-    } else {
-        if (!how.stdout_path.empty()) out = open(how.stdout_path.c_str(), O_WRONLY);
-        dup2(out, 1);
-    }
-    dup2(err, 2);
-    if (how.memory_limit != 0) {
-        const rlimit limit{how.memory_limit, how.memory_limit};
-        setrlimit(RLIMIT_AS, &limit);
-    }
-    if (how.as_nobody && geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
-        _exit(126);
-    std::vector<char*> argv;
-    std::string tool = TARN_DECODE;
-    argv.push_back(tool.data());
-    std::vector<std::string> copy = args;
-    for (std::string& a : copy) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(tool.c_str(), argv.data());
-    _exit(127);
-}
-
-}  // namespace
-
-ToolResult run_tool(const std::vector<std::string>& args, const std::string& input) {
-    ToolRun how;
-    how.input = input;
-    return run_tool(args, how);
-}
-
 ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
-    std::signal(SIGPIPE, SIG_IGN);  // the tool may end before it has read all its input
+    ::signal(SIGPIPE, SIG_IGN);  // the tool may end before it has read all its input
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return {};
     const pid_t pid = fork();
-    if (pid == 0) exec_tool(args, how, in[0], out[1], err[1]);
-    close(in[0]);
-    close(out[1]);
-    close(err[1]);
-    // Standard input is written no faster than the tool reads it, so that the tool's output
-    // keeps being read meanwhile.
+    if (pid == 0) {
+        ::signal(SIGPIPE, SIG_DFL);
+        dup2(in[0], 0), dup2(err[1], 2);
+        if (how.stdout_path == "closed")
+            close(1);
+        else
+            dup2(how.stdout_path.empty() ? out[1] : open(how.stdout_path.c_str(), O_WRONLY), 1);
+        const rlimit limit{how.memory_limit, how.memory_limit};
+        if (how.memory_limit != 0) setrlimit(RLIMIT_AS, &limit);
+        if (how.as_nobody && geteuid() == 0 && (setgroups(0, nullptr) || setgid(65534) || setuid(65534)))
+            _exit(126);
+        std::vector<std::string> copy = args;
+        std::vector<char*> argv{const_cast<char*>(TARN_DECODE)};
+        for (std::string& a : copy) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(TARN_DECODE, argv.data());
+        _exit(127);
+    }
+    close(in[0]), close(out[1]), close(err[1]);
+    // Standard input is written no faster than the tool reads it, so that its output keeps
+    // being read meanwhile.
     fcntl(in[1], F_SETFL, O_NONBLOCK);
     ToolResult result;
     int fds[3] = {out[0], err[0], in[1]};  // -1 once closed
@@ -80,28 +54,25 @@ ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(how.timeout_ms);
     char buffer[65536];
     while (fds[0] >= 0 || fds[1] >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                .count();
         const bool writing = fds[2] >= 0 && written < how.input.size();
         pollfd p[3] = {{fds[0], POLLIN, 0}, {fds[1], POLLIN, 0}, {writing ? fds[2] : -1, POLLOUT, 0}};
-        if (left.count() <= 0 || poll(p, 3, static_cast<int>(left.count())) <= 0) {
+        if (left <= 0 || poll(p, 3, static_cast<int>(left)) <= 0) {
             kill(pid, SIGKILL);
             break;
         }
         for (int k = 0; k < 2; ++k) {
             if (!(p[k].revents & (POLLIN | POLLHUP | POLLERR))) continue;
             const ssize_t got = read(fds[k], buffer, sizeof buffer);
-            if (got <= 0) {
+            if (got <= 0)
                 shut(k);
-                continue;
-            }
-            (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
+            else
+                (k == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
         }
-        if (how.close_after != 0 && fds[0] >= 0 && result.out.size() >= how.close_after) shut(0);
-        if (how.signal != 0 && !signalled && result.out.size() >= how.signal_after) {
-            kill(pid, how.signal);
-            signalled = true;
-        }
+        if (how.close_after != 0 && result.out.size() >= how.close_after) shut(0);
+        if (how.signal != 0 && !signalled && how.signal_when(result)) signalled = kill(pid, how.signal) == 0;
         if (p[2].revents & (POLLOUT | POLLERR | POLLHUP)) {
             const ssize_t put = write(fds[2], how.input.data() + written, how.input.size() - written);
             if (put > 0) written += static_cast<std::size_t>(put);
@@ -116,26 +87,19 @@ ToolResult run_tool(const std::vector<std::string>& args, const ToolRun& how) {
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size >= 0) {
-        // A regular file: read at once into a string of its size (the reports of the long
-        // runs are tens of MB).
-        std::string text(static_cast<std::size_t>(size), '\0');
-        in.seekg(0);
-        in.read(text.data(), static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(in.gcount()));
-        return text;
-    }
-    std::ifstream stream(path, std::ios::binary);
-    std::stringstream ss;
-    ss << stream.rdbuf();
-    return ss.str();
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 void write_file(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::size_t count(std::string_view text, std::string_view what) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + 1)) ++n;
+    return n;
 }
 
 }  // namespace tarn::test

@@ -1,5 +1,5 @@
-// Helpers for the ISUP tests: the lines of a report, and one parameter decoder run with the
-// walk state set as the message walk sets it.
+// Helpers for the ISUP tests: one parameter decoder run with the walk state set as the
+// message walk sets it, and the report lines of a whole message.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "isup/isup.hpp"
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
@@ -23,6 +25,11 @@ using Lines = std::vector<std::string>;
 using tarn::test::report_lines;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
+
+inline const std::string kMistake = " MISTAKE: Invalid element format";
+inline const std::string kOshibka = " ОШИБКА: недопустимый формат элемента";
+inline const std::string kEnd = " 00000000 Optional parameters........... End";
+inline const std::string kKonets = " 00000000 Необязательный параметр....... Конец";
 
 // One parameter. Code "": mandatory fixed (no length octet).
 // Length "": the length of the contents. `whole`: the lines are the whole report; otherwise
@@ -38,18 +45,6 @@ struct ParamCase {
     const char* message_type = "01";
 };
 constexpr bool kSome = false;
-
-// A line of a Bearer capability octet that the extension bits announce but the contents
-// lack (User service information and its prime): the octet's heading, or a field line
-// whose bit column shows no bit at all, only dots.
-inline bool bearer_octet_missing(std::string_view line) {
-    for (std::string_view word : {" octet", " октет"}) {
-        if (line.size() > 2 && line.ends_with(word) && line[1] >= '3' && line[1] <= '7') return true;
-    }
-    const std::size_t label = line.find(' ', 1);
-    return line.size() > 1 && line[1] == '.' && label != std::string_view::npos &&
-           line.find_first_not_of('.', 1) == label;
-}
 
 // The decoder of parameter `code`, as the message walk finds it.
 inline tarn::Decoder param(unsigned code) {
@@ -100,6 +95,28 @@ inline void check(const ParamCase& c) {
         EXPECT_NE(at, lines.end()) << "missing: " << line;
         if (at == lines.end()) return;
     }
+}
+
+inline Lines concat(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// The report lines of one ISUP message from its service information octet on; the hex
+// text may hold blanks between octets for legibility.
+inline Lines message_lines(std::string_view spaced, Lang lang) {
+    std::string hex;
+    for (char c : spaced)
+        if (c != ' ') hex += c;
+    Context ctx(lang, false, "T");
+    DEC_SS(ctx, hex);
+    return report_lines(ctx.screen());
+}
+
+// The last `n` lines (all of them when there are fewer).
+inline Lines last(const Lines& lines, std::size_t n) {
+    return n > lines.size() ? lines : Lines(lines.end() - static_cast<std::ptrdiff_t>(n), lines.end());
 }
 
 }  // namespace tarn::isup::test

@@ -1,6 +1,6 @@
 // Whole ISUP messages, typed as the operator types them: the circuit group messages with
-// their range and status, IAM with user service information, SUS, RES, CPG, REL, and the
-// Display information (73) of ANM and REL that any other message passes over.
+// their range and status, IAM with user service information, SUS, RES, CPG, REL, the
+// parameters a message passes over, and the Display information (73) of ANM and REL.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -107,6 +107,21 @@ const MessageCase kMessages[] = {
       " 00100111 Optional parameter............ Automatic congestion level", " Automatic congestion level",
       " 00000001 Length........................ 1 Dec",
       " 00000010 Automatic congestion level.... congestion level 2 exceeded", kEnd}},
+    // Optional parameters outside the message's set are passed over by their length: Call
+    // diversion information (36) in CON and ANM, not in ACM.
+    {"AcmDiversionRu", "C581400030D30006 1614 01 36 01 1A 00", Ru, {" 00000001 Указатель начала необ.парам... 1 Dec",
+      " 00110110 Необязательный параметр....... Информация о перенаправлении вызова",
+      " Информация о перенаправлении вызова", " 00000001 Длина......................... 1 Dec",
+      " .....010 Опции уведомления абонента.... представление разрешено с номером перенаправления",
+      " .0011... Причина перенаправления....... безусловное перенаправление", " 0....... Резерв........................ ", kKonets}},
+    {"ConPassesOverDiversion", "C581400030D30007 1614 01 36 01 1A 40 01 01 00", En, {
+      " 00000001 Pointer to start of opt.part.. 1 Dec", " 01000000 Optional parameter............ Redirection number restriction parameter",
+      " Redirection number restriction parameter", " 00000001 Length........................ 1 Dec",
+      " ......01 Presentation restricted ind... presentation restricted", " 000000.. Spare......................... ", kEnd}},
+    {"AnmPassesOverDiversion", "C581400030D30009 01 36 01 1A 33 01 AB 00", En, {
+      " 00001001 Message Type.................. ANSWER (ANM)", " 00000001 Pointer to start of opt.part.. 1 Dec",
+      " 00110011 Optional parameter............ Service activation", " Service activation",
+      " 00000001 Length........................ 1 Dec", " ******** Information elements.......... AB Hex", kEnd}},
     // Display information: the DSS1 Display element inside Answer and Release.
     {"DisplayAnm", "C581400030D30009 01 73 03 414243 00", En, {
         " 00000001 Pointer to start of opt.part.. 1 Dec", " 01110011 Optional parameter............ Display",

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <ostream>
@@ -67,8 +66,7 @@ inline void PrintTo(const ParamCase& c, std::ostream* os) {
 }
 
 inline unsigned hex_octet(const char* two) {
-    return static_cast<unsigned>(
-        std::strtoul(std::string(two, std::strlen(two) < 2 ? std::strlen(two) : 2).c_str(), nullptr, 16));
+    return static_cast<unsigned>(std::stoul(std::string(two).substr(0, 2), nullptr, 16));
 }
 
 // The parameter as the message walk hands it to its decoder: a mandatory fixed one, or an

@@ -1,4 +1,6 @@
-// ISUP frame: header, service information octet, routing label, CIC, message type.
+// ISUP frame: header, service information octet, routing label, CIC, message type; and
+// whole messages: the circuit group messages with their range and status, IAM, SUS, RES,
+// the parameters a message passes over, and the Display information (73) of ANM and REL.
 #include "isup/isup.hpp"
 
 #include <gtest/gtest.h>
@@ -62,7 +64,6 @@ TEST(IsupFrame, FieldEdges) {
         {"45", En, " 01...... Network indicator............. International (spare)"},
         {"C5FF3F", En, " ******** Destination point code (DPC).. 3FFF Hex"},
         {"C500C0FF0F", En, " ******** Origination point code (OPC).. 3FFF Hex"},
-        {"C50080A5F6", Ru, " ******** Код исходящего пункта (OPC)... 1A96 Hex"},
         {"C5000000A3", En, " 1010.... Signalling link selection..... 10 Dec"},
         {"C5000000002000", En,
          " ....0000 Circuit identification code... 0 Hex (if used E1: trunk # 1, channel # 0)"},
@@ -113,6 +114,101 @@ TEST(IsupFrame, NoMessageTypeLineEndsAfterCic) {
     EXPECT_EQ(english[11], " 00101111 Message Type.................. CONFUSION (CFN)");
     EXPECT_EQ(english.back(), " 00000000 Optional parameters........... End");
 }
+
+// Whole messages, typed as the operator types them: the lines after the frame.
+struct MessageCase {
+    const char* name;
+    const char* hex;
+    Lang lang;
+    Lines tail;  // the last lines of the report
+};
+
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class IsupMessages : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(IsupMessages, Tail) {
+    const MessageCase& c = GetParam();
+    EXPECT_EQ(last(message_lines(c.hex, c.lang), c.tail.size()), c.tail);
+}
+
+// clang-format off
+const MessageCase kMessages[] = {
+    // Circuit group reset: range 31, no status octet.
+    {"GrsRange31", "C581400030D30017 01 01 1F", En, {" 00010111 Message Type.................. CIRCUIT GROUP RESET (GRS)",
+      " Range and status", " 00000001 Length........................ 1 Dec", " 00011111 Range......................... "}},
+    // Blocking acknowledgement: range 31 with its four status octets.
+    {"CgbaRange31Ru", "C581400030D3001A 00 01 05 1F FFFFFF7F", Ru,
+     {" 00011010 Тип сообщения................. ПОДТВЕРЖДЕНИЕ БЛОКИРОВКИ ГРУППЫ КАНАЛОВ (CGBA)",
+      " Тип сообщения по наблюдению за группой каналов",
+      " ......00 Индикатор..................... ориентированность на техническое обслуживание",
+      " 000000.. Резерв........................ ", " Диапазон и состояние", " 00000101 Длина......................... 5 Dec",
+      " 00011111 Диапазон...................... ",
+      " 11111111 Состояние..................... 0 - нет индикации, 1 - подтверждение блокировки",
+      " 11111111 Состояние..................... 0 - нет индикации, 1 - подтверждение блокировки",
+      " 11111111 Состояние..................... 0 - нет индикации, 1 - подтверждение блокировки",
+      " 01111111 Состояние..................... 0 - нет индикации, 1 - подтверждение блокировки"}},
+    // Unblocking acknowledgement: range 31 but one status octet, shown as it stands.
+    {"CguaCountMismatch", "C581400030D3001B 01 01 02 1F 0F", En,
+     {" 00011011 Message Type.................. CURCUIT GROUP UNBLOCKING ACKNOWLEDGEMENT (CGUA)",
+      " Circuit group supervision message type", " ......01 Indicator..................... hardware failure oriented",
+      " 000000.. Spare......................... ", " Range and status", " 00000010 Length........................ 2 Dec",
+      " 00011111 Range......................... ",
+      " 00001111 Status........................ 0 - no indication, 1 - unblocking asknowledgement"}},
+    // Initial address: the called party number.
+    {"IamRu", "C581400030D30001 00 2001 0A 03 02 06 04 83102143 00", Ru,
+     {" 00000010 Указатель..................... 2 Dec", " 00000110 Указатель начала необ.парам... 6 Dec",
+      " Номер вызываемого абонента", " 00000100 Длина......................... 4 Dec",
+      " .0000011 Индикатор типа адреса......... национальный (значащий) номер",
+      " 1....... Инд.четности/нечетности....... нечетное число адресных сигналов", " ....0000 Резерв........................ ",
+      " .001.... Индикатор плана нумерации..... план нумерации ISDN (Телефония) (Recommendation E.164)",
+      " 0....... Инд.внутреннего номера сети... маршрутизация по внутреннему номеру разрешена",
+      " ******** Адресные сигналы.............. 123", kKonets}},
+    // Suspend (network initiated) with an empty optional part; Resume without its end octet.
+    {"SusRu", "C581400030D3000D 01 01 00", Ru, {" 00001101 Тип сообщения................. ВЫЗОВ ВРЕМЕННО ОТЛОЖЕН (SUS)",
+      " Индикаторы приостановки/возобновления", " .......1 Индикатор..................... инициировано сетью",
+      " 0000000. Резерв........................ ", " 00000001 Указатель начала необ.парам... 1 Dec", kKonets}},
+    {"Res", "C581400030D3000E 00 00", En, {" 00001110 Message Type.................. RESUME (RES)",
+      " Suspend/resume indicators", " .......0 Suspend/resume indicator...... ISDN subscriber initiated",
+      " 0000000. Spare......................... ", " 00000000 Pointer to start of opt.part.. 0 Dec"}},
+    // Call progress: event information, then a connected number without address signals.
+    // Optional parameters outside the message's set are passed over by their length: Call
+    // diversion information (36) in CON and ANM, not in ACM.
+    {"AcmDiversionRu", "C581400030D30006 1614 01 36 01 1A 00", Ru, {" 00000001 Указатель начала необ.парам... 1 Dec",
+      " 00110110 Необязательный параметр....... Информация о перенаправлении вызова",
+      " Информация о перенаправлении вызова", " 00000001 Длина......................... 1 Dec",
+      " .....010 Опции уведомления абонента.... представление разрешено с номером перенаправления",
+      " .0011... Причина перенаправления....... безусловное перенаправление", " 0....... Резерв........................ ", kKonets}},
+    {"ConPassesOverDiversion", "C581400030D30007 1614 01 36 01 1A 40 01 01 00", En, {
+      " 00000001 Pointer to start of opt.part.. 1 Dec", " 01000000 Optional parameter............ Redirection number restriction parameter",
+      " Redirection number restriction parameter", " 00000001 Length........................ 1 Dec",
+      " ......01 Presentation restricted ind... presentation restricted", " 000000.. Spare......................... ", kEnd}},
+    {"AnmPassesOverDiversion", "C581400030D30009 01 36 01 1A 33 01 AB 00", En, {
+      " 00001001 Message Type.................. ANSWER (ANM)", " 00000001 Pointer to start of opt.part.. 1 Dec",
+      " 00110011 Optional parameter............ Service activation", " Service activation",
+      " 00000001 Length........................ 1 Dec", " ******** Information elements.......... AB Hex", kEnd}},
+    // Display information: the DSS1 Display element inside Answer and Release.
+    {"DisplayAnm", "C581400030D30009 01 73 03 414243 00", En, {
+        " 00000001 Pointer to start of opt.part.. 1 Dec", " 01110011 Optional parameter............ Display",
+        " Display", " 00000011 Length........................ 3 Dec",
+        " ******** Information elements (IA5).... ABC", kEnd}},
+    {"DisplayAnmRu", "C581400030D30009 01 73 02 C0FF 00", Ru, {
+        " 01110011 Необязательный параметр....... Отображение информации", " Отображение информации",
+        " 00000010 Длина......................... 2 Dec", " ******** Информационные элементы (IA5). Ая", kKonets}},
+    {"DisplayRel", "C581400030D3000C 02 04 02 8090 73 01 41 00", En, {
+        " 01110011 Optional parameter............ Display", " Display",
+        " 00000001 Length........................ 1 Dec", " ******** Information elements (IA5).... A", kEnd}},
+    // A cut Display: the length check of the DSS1 element.
+    {"DisplayCut", "C581400030D30009 01 73 03 4142", En, {
+        " 01110011 Optional parameter............ Display", " Display",
+        " 00000011 Length........................ 3 Dec", kMistake}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Whole, IsupMessages, ::testing::ValuesIn(kMessages),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tarn::isup::test

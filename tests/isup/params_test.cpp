@@ -1,5 +1,5 @@
-// ISUP parameter decoders run on their own: table edges, values ISUP-R does not use, address
-// signals, length checks and short contents, and a few whole parameters in Russian.
+// ISUP parameters 01 to 2F run on their own: table edges, values ISUP-R does not use, the
+// status legends by message type, address signals, length checks and short contents.
 #include <gtest/gtest.h>
 
 #include "isup/isup_case.hpp"
@@ -18,6 +18,12 @@ TEST_P(IsupParam, Lines) {
 ParamCase cause(Lang lang, const char* type, const char* length, const char* contents, Lines lines, bool whole = true) {
     return {param(0x12), "12", length, contents, lang, std::move(lines), whole, type};
 }
+
+// Range and status takes its legend from the message type.
+ParamCase range(Lang lang, const char* type, const char* length, const char* contents, Lines lines, bool whole = true) {
+    return {param(0x16), "16", length, contents, lang, std::move(lines), whole, type};
+}
+const std::string kMaintenanceRu = "0 - нет блокировки для технического обслуживания, 1 - блокировка для технического обслуживания";
 const ParamCase kCases[] = {
     {param(0x06), "", "", "3F", Ru, {" Индикаторы типа соединения ",
         " ......11 Индикатор спутника............ резерв", " ....11.. Инд.контроля целостности...... резерв",
@@ -36,11 +42,8 @@ const ParamCase kCases[] = {
     {param(0x09), "09", "", "0A", Ru, {" 00001001 Необязательный параметр....... Категория вызывающей стороны",
         " Категория вызывающей стороны", " 00000001 Длина......................... 1 Dec",
         " 00001010 Категория..................... обычный вызывающий абонент"}},
-    {param(0x09), "", "", "00", En, {" 00000000 Category...................... calling party's category unknown as this time"}, kSome},
     {param(0x09), "", "", "FF", En, {" 11111111 Category...................... spare"}, kSome},
     {param(0x09), "", "", "FF", Ru, {" 11111111 Категория..................... неизвестная категория"}, kSome},
-    {param(0x0F), "", "", "E6FF", Ru, {" ......10 Инд.ответа адреса вызывающ.ст. резерв",
-        " 1....... Инд.запрошенной информации.... не используется в ISUP-R", " 11111111 Резерв........................ "}, kSome},
     {param(0x10), "", "", "FE", Ru, {" Индикаторы целостности",
         " .......0 Индикатор целостности......... проверка целостности неудачна", " 1111111. Резерв........................ "}},
     // Backward call indicators as an optional parameter: every field at its last value.
@@ -95,7 +98,6 @@ const ParamCase kCases[] = {
         " .00..... Coding standard............... CCITT standardized coding as described below",
         " 1....... Extension indicator........... last octet", kMistake}),
     cause(Ru, "0C", "", "8080", {" .0000000 Значение причины.............. не принадлежит ISUP-R"}, kSome),
-    cause(En, "0C", "", "80F0", {" .1110000 Cause value................... reserved"}, kSome),
     cause(En, "0C", "", "80FF", {" .1111111 Cause value................... Interworking, unspecified"}, kSome),
     // Called party number, odd: the filler 0 of the last octet is not a signal.
     {param(0x04), "04", "", "8110214305", En, {" Called party number", " 00000101 Length........................ 5 Dec",
@@ -115,22 +117,16 @@ const ParamCase kCases[] = {
         " Connection request", " 00000011 Length........................ 3 Dec", " ******** Local reference............... 010203 Hex",
         " ******** Signalling point code.........  Hex", " ******** Protocol classs...............  Hex",
         " ******** Credit........................  Hex"}},
-    {param(0x0D), "0D", "", "01020304050607", En, {" ******** Credit........................ 07 Hex"}, kSome},
     // Address signals: odd with filler F (no "S" left over), even ending in ST.
     {param(0x04), "04", "", "81102143F5", Ru, {" ******** Адресные сигналы.............. 12345"}, kSome},
     {param(0x0A), "0A", "", "831376FF", En, {" ******** Address signal................ 67ST"}, kSome},
     {param(0x05), "05", "", "0021F3", Ru, {" ******** Адресный сигнал............... 123ST"}, kSome},
     // Table edges of the number indicators.
     {param(0x04), "04", "", "0210", Ru, {" .0000010 Индикатор типа адреса......... не используется в ISUP-R"}, kSome},
-    {param(0x04), "04", "", "0030", En, {" .0000000 Nature of address indicator... spare",
-        " .011.... Numbering plan indicator...... Data numbering plan (Recommendation X.121)"}, kSome},
     {param(0x04), "04", "", "01F0", Ru, {" .111.... Индикатор плана нумерации..... не применяется в ISUP-R",
         " 1....... Инд.внутреннего номера сети... маршрутизация по внутреннему номеру не разрешена"}, kSome},
     {param(0x0A), "0A", "", "0110", Ru, {" .0000001 Индикатор типа адреса......... не используется в ISUP-R",
         " ......00 Инд.контроля номера абонента.. не используется в ISUP-R"}, kSome},
-    {param(0x0A), "0A", "", "7F1D", En, {" .1111111 Nature of address indicator... spare",
-        " ......01 Screening indicator........... user provided, verified and passed",
-        " ....11.. Address present.restrict.ind.. spare"}, kSome},
     {param(0x0C), "0C", "", "0110", En, {" 0....... Internal network number ind... routing to internal network number allowed "}, kSome},
     {param(0x28), "28", "", "0508", Ru, {" .0000101 Индикатор типа адреса......... пропущен",
         " ....10.. Инд.огранич.представл.номера.. не используется в ISUP-R"}, kSome},
@@ -142,8 +138,6 @@ const ParamCase kCases[] = {
     {param(0x29), "29", "", "FB", En, {" ......1. Call diversion may occur ind.. call diversion may occur",
         " .....0.. Simple segmentation ind....... no additional information will be sent",
         " ....1... MLLP user indicator........... MLLP user"}, kSome},
-    {param(0x2A), "2A", "", "0A", En, {" .......0 User-to-user indicator........ request",
-        " .....01. Service1...................... spare", " .00..... Service3...................... no information"}, kSome},
     {param(0x2A), "2A", "", "97", Ru, {" .......1 Инд.пользователь-пользователь. ответ",
         " .....11. Услуга1....................... резерв", " ...10... Услуга2....................... обеспечена",
         " 1....... Индикатор сброса от сети...... информация от Пользователя к Пользователю сброшена сетью"}, kSome},
@@ -152,7 +146,6 @@ const ParamCase kCases[] = {
         " .1101001 Notification indicator........ call transfer, alerting",
         " 1....... Extension indicator........... last octet"}, kSome},
     {param(0x2C), "2C", "", "80", Ru, {" .0000000 Индикатор уведомления......... не используется в ISUP-R"}, kSome},
-    {param(0x2C), "2C", "", "FB", Ru, {" .1111011 Индикатор уведомления......... вызов отведен"}, kSome},
     {param(0x2B), "2B", "", "1234", Ru, {" 00101011 Необязательный параметр....... Код пункта исходящего МЦК",
         " Код пункта исходящего МЦК", " 00000010 Длина......................... 2 Dec",
         " ******** Информационные элементы....... 1234 Hex"}},
@@ -167,6 +160,104 @@ const ParamCase kCases[] = {
     {param(0x2D), "2D", "", "", Ru, {" 00101101 Необязательный параметр....... Информация об истории вызова",
         " Информация об истории вызова", " 00000000 Длина......................... 0 Dec",
         " ******** Информационные элементы.......  Hex"}},
+    // Redirection information.
+    {param(0x13), "13", "", "0301", En, {" 00010011 Optional parameter............ Redirection information",
+        " Redirection information", " 00000010 Length........................ 2 Dec",
+        " .....011 Redirecting indicator......... call diverted", " ....0... Spare......................... ",
+        " 0000.... Original redirection reason... unknown/not available",
+        " .....001 Redirection counter........... 1 Dec", " ....0... Spare......................... ",
+        " 0000.... Redirecting reason............ unknown/not available"}},
+    // Table edges; the English text of indicator 100 ends with a blank.
+    {param(0x13), "13", "", "04F7", En, {
+        " .....100 Redirecting indicator......... call diverted, all redirection information presentation restricted ",
+        " .....111 Redirection counter........... 7 Dec", " 1111.... Redirecting reason............ spare"}, kSome},
+    {param(0x13), "13", "", "3C66", Ru, {
+        " .....100 Перенаправляющий индикатор.... вызов отведен, запрещено представление всей информации о перенаправлении",
+        " ....1... Резерв........................ ", " 0011.... Первонач.причина перенаправл.. не используется в ISUP-R",
+        " .....110 Счетчик перенаправления....... 6 Dec", " 0110.... Причина перенаправления....... не используется в ISUP-R"}, kSome},
+    {param(0x13), "13", "", "0760", En, {" .....111 Redirecting indicator......... spare",
+        " 0110.... Redirecting reason............ mobile subscriber not reachable"}, kSome},
+    {param(0x13), "13", "", "07F0", Ru, {" .....111 Перенаправляющий индикатор.... не используется в ISUP-R",
+        " 1111.... Причина перенаправления....... не используется в ISUP-R"}, kSome},
+    // One octet only.
+    {param(0x13), "13", "", "03", En, {" 00010011 Optional parameter............ Redirection information",
+        " Redirection information", " 00000001 Length........................ 1 Dec", kMistake}},
+    // Circuit group supervision message type: mandatory fixed, no header, no length check;
+    // missing bits give an empty or short bit column and no meaning.
+    {param(0x15), "", "", "FD", Ru, {" Тип сообщения по наблюдению за группой каналов",
+        " ......01 Индикатор..................... ориентированность на отказ аппаратной части",
+        " 111111.. Резерв........................ "}},
+    {param(0x15), "", "", "02", En, {" ......10 Indicator..................... reserved for national use (used in 1984 version)"}, kSome},
+    {param(0x15), "", "", "FF", Ru, {" ......11 Индикатор..................... резерв"}, kSome},
+    {param(0x15), "", "", "", En, {" Circuit group supervision message type",
+        " ...... Indicator..................... ", " .. Spare......................... "}},
+    {param(0x15), "", "", "F", Ru, {" Тип сообщения по наблюдению за группой каналов",
+        " ...... Индикатор..................... ", " 1111.. Резерв........................ "}},
+    // Range and status: every octet after the range is a status octet, whatever the range
+    // says; a message type without a legend.
+    range(En, "2A", "", "0700", {" Range and status", " 00000010 Length........................ 2 Dec",
+        " 00000111 Range......................... ", " 00000000 Status........................ not present"}),
+    range(Ru, "01", "", "07AA", {" 10101010 Состояние..................... не представлено"}, kSome),
+    // Two status octets for range 3, and five for range 0, shown as they stand.
+    range(Ru, "29", "", "030001", {" Диапазон и состояние", " 00000011 Длина......................... 3 Dec",
+        " 00000011 Диапазон...................... ", " 00000000 Состояние..................... " + kMaintenanceRu,
+        " 00000001 Состояние..................... " + kMaintenanceRu}),
+    // No range octet at all.
+    range(Ru, "17", "", "", {" Диапазон и состояние", " 00000000 Длина......................... 0 Dec", kOshibka}),
+    // Contents as short as their length octet says: the code line is empty before " Hex".
+    {param(0x1A), "1A", "", "ABCD", En, {" 00011010 Optional parameter............ Closed user group interlock code",
+        " Closed user group interlock code", " 00000010 Length........................ 2 Dec",
+        " ******** Network identity.............. ABCD Hex", " ******** Binary code...................  Hex"}},
+    // Signalling point code.
+    {param(0x1E), "1E", "", "1234", En, {" 00011110 Optional parameter............ Signalling point code (national use)",
+        " Signalling point code (national use)", " 00000010 Length........................ 2 Dec",
+        " ******** Information elements.......... 1234 Hex"}},
+    // User service information: no octets, no octet lines.
+    {param(0x1D), "1D", "", "", En, {" 00011101 Optional parameter............ User service information",
+        " User service information", " 00000000 Length........................ 0 Dec"}},
+    // Connected number.
+    {param(0x21), "21", "", "01C6", Ru, {" .0000001 Индикатор типа адреса......... не используется в ISUP-R",
+        " ......10 Индикатор отображения......... не используется в ISUP-R",
+        " ....01.. Инд.огранич.представл.номера.. предоставление запрещено",
+        " .100.... Индикатор плана нумерации..... не используется в ISUP-R"}, kSome},
+    {param(0x21), "21", "", "027A", En, {" .0000010 Nature of address indicator... unknown",
+        " ......10 Screening indicator........... reserved", " ....10.. Address present.restrict.ind.. address not available",
+        " .111.... Numbering plan indicator...... spare"}, kSome},
+    // Even ending in the end-of-pulsing signal; one octet only.
+    {param(0x21), "21", "", "03132143F5", Ru, {" ******** Адресные сигналы.............. 12345ST"}, kSome},
+    {param(0x21), "21", "", "83", En, {" 00100001 Optional parameter............ Connected number",
+        " Connected number", " 00000001 Length........................ 1 Dec", kMistake}},
+    // Suspend/resume indicators and Event information: mandatory fixed, a title line only.
+    {param(0x22), "", "", "FF", Ru, {" Индикаторы приостановки/возобновления",
+        " .......1 Индикатор..................... инициировано сетью", " 1111111. Резерв........................ "}},
+    {param(0x24), "", "", "82", Ru, {" Информация события", " .0000010 Индикатор события............. информация выдана по ходу вызова",
+        " 1....... Инд.огранич.представл.события. не используется в ISUP-R"}},
+    {param(0x24), "", "", "03", En, {" .0000011 Event indicator............... in-band information or an appropriate pattern is now available"}, kSome},
+    {param(0x24), "", "", "06", En, {" .0000110 Event indicator............... call forwarded unconditional (national use)"}, kSome},
+    {param(0x24), "", "", "00", En, {" .0000000 Event indicator............... spare"}, kSome},
+    {param(0x24), "", "", "FF", Ru, {" .1111111 Индикатор события............. не используется в ISUP-R"}, kSome},
+    // Transit network selection.
+    {param(0x23), "23", "", "035202", En, {" 00100011 Optional parameter............ Transit network selection",
+        " Transit network selection", " 00000011 Length........................ 3 Dec",
+        " ....0011 Network identification plan... public data network identification code (DNIC), Recommendation X.121",
+        " .000.... Type of network identificat... CCITT/ITU-T-standardized identification",
+        " 0....... Odd/even indicator............ even number of address signals",
+        " ******** Network identification........ 2520"}},
+    // One octet, or a single digit after the filler: no identification line.
+    {param(0x23), "23", "", "70", En, {" 00100011 Optional parameter............ Transit network selection",
+        " Transit network selection", " 00000001 Length........................ 1 Dec",
+        " ....0000 Network identification plan... unknown", " .111.... Type of network identificat... spare",
+        " 0....... Odd/even indicator............ even number of address signals"}},
+    {param(0x23), "23", "", "FF01", Ru, {" 00100011 Необязательный параметр....... Выбор транзитной сети",
+        " Выбор транзитной сети", " 00000010 Длина......................... 2 Dec",
+        " ....1111 План идентификации сети....... резерв", " .111.... Тип идентификации сети........ резерв",
+        " 1....... Инд.четности/нечетности....... нечетное число адресных сигналов"}},
+    // Automatic congestion level.
+    {param(0x27), "27", "", "01", En, {" 00000001 Automatic congestion level.... congestion level 1 exceeded"}, kSome},
+    {param(0x27), "27", "", "03", En, {" 00000011 Automatic congestion level.... spare"}, kSome},
+    {param(0x27), "27", "", "00", Ru, {" 00000000 Уровень перегрузки............ резерв"}, kSome},
+    {param(0x27), "27", "", "", En, {" 00100111 Optional parameter............ Automatic congestion level",
+        " Automatic congestion level", " 00000000 Length........................ 0 Dec", kMistake}},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Params01To2F, IsupParam, ::testing::ValuesIn(kCases), test::case_name);

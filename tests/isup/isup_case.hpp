@@ -50,16 +50,6 @@ inline tarn::Decoder param(unsigned code) {
     return find_parameter(code);
 }
 
-// A test name for a row: its index, code (or "fixed"), contents and language, so that a
-// failure says which case broke.
-inline std::string case_name(const ::testing::TestParamInfo<ParamCase>& info) {
-    const ParamCase& c = info.param;
-    std::string name = "r" + std::to_string(info.index) + "_" + (*c.ind ? c.ind : "fixed") + "_";
-    for (const char* p = c.contents; *p && name.size() < 40; ++p) name += *p;
-    name += c.lang == En ? "_en" : "_ru";
-    return name;
-}
-
 inline void PrintTo(const ParamCase& c, std::ostream* os) {
     *os << (*c.ind ? c.ind : "fixed") << " " << c.length << " " << c.contents
         << (c.lang == En ? " en" : " ru");
@@ -101,14 +91,18 @@ inline Lines concat(std::initializer_list<Lines> parts) {
     return all;
 }
 
-// The report lines of one ISUP message from its service information octet on; the hex
-// text may hold blanks between octets for legibility.
-inline Lines message_lines(std::string_view spaced, Lang lang) {
+// Hex text without the blanks it may hold between octets for legibility.
+inline std::string unspaced(std::string_view spaced) {
     std::string hex;
     for (char c : spaced)
         if (c != ' ') hex += c;
+    return hex;
+}
+
+// The report lines of one ISUP message from its service information octet on.
+inline Lines message_lines(std::string_view spaced, Lang lang) {
     Context ctx(lang, false, "T");
-    DEC_SS(ctx, hex);
+    DEC_SS(ctx, unspaced(spaced));
     return report_lines(ctx.screen());
 }
 

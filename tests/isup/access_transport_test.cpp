@@ -69,9 +69,6 @@ const ParamCase kCases[] = {
         " ******** Information elements.......... 7E0504414243",
         " 01111110 Optional parameter............ User to user information", " User to user information",
         " 00000101 Length........................ 5 Dec", " MISTAKE: Invalid element format"}})},
-    // No contents: the contents line stands, empty; no walk.
-    {param(0x03), "03", "", "", En, concat({kHeaderEn, {" 00000000 Length........................ 0 Dec",
-        " ******** Information elements.......... "}})},
     // User to user information from the optional part of a message.
     {param(0x20), "20", "", "044142", Ru, {" 00100000 Необязательный параметр....... Информация от пользователя к пользователю",
         " Информация от пользователя к пользователю", " 00000011 Длина......................... 3 Dec",

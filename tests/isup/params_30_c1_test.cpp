@@ -70,10 +70,9 @@ const ParamCase kCases[] = {
         " 001..... Encoding scheme............... BCD odd: (odd number of digits)",
         " ...00001 Type of digits................ reserved for authorisation code",
         " ******** Digits........................ 1234 Hex"}},
-    // Remote operations: the extension text with its two blanks, a spare value, no octet 1.
+    // Remote operations: the extension text with its two blanks; no octet 1.
     {param(0x32), "32", "", "11", En, {" 0....... Extension indicator........... information  continues through the next octet",
         " ******** Components....................  Hex"}, kSome},
-    {param(0x32), "32", "", "80", Ru, {" ...00000 Поле профиля протокола........ пропущен"}, kSome},
     {param(0x32), "32", "", "", En, {" 00110010 Optional parameter............ Remote operations", " Remote operations",
         " 00000000 Length........................ 0 Dec", kMistake}},
     // Transmission medium used: the text with its leading blank; any other value.
@@ -86,9 +85,8 @@ const ParamCase kCases[] = {
     {param(0x37), "37", "", "FF", Ru, {" ......11 Инд.ответа исх.полукомплекта.. свободен", " 11...... Инд.запроса вх.полукомплекта.. свободен"}, kSome},
     // MLPP precedence: shorter than six octets prints as far as it goes.
     {param(0x3A), "3A", "", "0412", En, {" ******** Network identity.............. 12 Hex", " ******** MLLP service domain...........  Hex"}, kSome},
-    // Location number: the last mobile cell in Russian; even ending in ST.
+    // Location number: the last mobile cell in Russian.
     {param(0x3F), "3F", "", "7B10", Ru, {" .1111011 Индикатор типа адреса......... глобальная идентификация соты, AutoNet"}, kSome},
-    {param(0x3F), "3F", "", "031021F3", En, {" ******** Address signal................ 123ST"}, kSome},
     // Redirection number restriction: the last row.
     {param(0x40), "40", "", "FF", Ru, {" ......11 Инд.ограничения представления. пропущен", " 111111.. Резерв........................ "}, kSome},
     // Generic number: a reserved qualifier, the last indicator rows.

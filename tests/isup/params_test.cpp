@@ -167,7 +167,6 @@ const ParamCase kCases[] = {
     {param(0x15), "", "", "FD", Ru, {" Тип сообщения по наблюдению за группой каналов",
         " ......01 Индикатор..................... ориентированность на отказ аппаратной части",
         " 111111.. Резерв........................ "}},
-    {param(0x15), "", "", "02", En, {" ......10 Indicator..................... reserved for national use (used in 1984 version)"}, kSome},
     {param(0x15), "", "", "", En, {" Circuit group supervision message type",
         " ...... Indicator..................... ", " .. Spare......................... "}},
     {param(0x15), "", "", "F", Ru, {" Тип сообщения по наблюдению за группой каналов",
@@ -205,7 +204,6 @@ const ParamCase kCases[] = {
     {param(0x24), "", "", "82", Ru, {" Информация события", " .0000010 Индикатор события............. информация выдана по ходу вызова",
         " 1....... Инд.огранич.представл.события. не используется в ISUP-R"}},
     {param(0x24), "", "", "03", En, {" .0000011 Event indicator............... in-band information or an appropriate pattern is now available"}, kSome},
-    {param(0x24), "", "", "FF", Ru, {" .1111111 Индикатор события............. не используется в ISUP-R"}, kSome},
     // Transit network selection.
     {param(0x23), "23", "", "035202", En, {" 00100011 Optional parameter............ Transit network selection",
         " Transit network selection", " 00000011 Length........................ 3 Dec",
@@ -218,8 +216,7 @@ const ParamCase kCases[] = {
         " Выбор транзитной сети", " 00000010 Длина......................... 2 Dec",
         " ....1111 План идентификации сети....... резерв", " .111.... Тип идентификации сети........ резерв",
         " 1....... Инд.четности/нечетности....... нечетное число адресных сигналов"}},
-    // Automatic congestion level.
-    {param(0x27), "27", "", "00", Ru, {" 00000000 Уровень перегрузки............ резерв"}, kSome},
+    // Automatic congestion level without its octet.
     {param(0x27), "27", "", "", En, {" 00100111 Optional parameter............ Automatic congestion level",
         " Automatic congestion level", " 00000000 Length........................ 0 Dec", kMistake}},
 };

@@ -1,17 +1,18 @@
-// Helpers for the ISUP tests: the lines of a report, and one parameter decoder run with the
-// walk state set as the message walk sets it.
+// Helpers for the ISUP tests: one parameter decoder run with the walk state set as the
+// message walk sets it, and the report lines of a whole message.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "isup/isup.hpp"
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
 #include "report/element.hpp"
@@ -23,6 +24,11 @@ using Lines = std::vector<std::string>;
 using tarn::test::report_lines;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
+
+inline const std::string kMistake = " MISTAKE: Invalid element format";
+inline const std::string kOshibka = " ОШИБКА: недопустимый формат элемента";
+inline const std::string kEnd = " 00000000 Optional parameters........... End";
+inline const std::string kKonets = " 00000000 Необязательный параметр....... Конец";
 
 // One parameter. Code "": mandatory fixed (no length octet).
 // Length "": the length of the contents. `whole`: the lines are the whole report; otherwise
@@ -39,31 +45,9 @@ struct ParamCase {
 };
 constexpr bool kSome = false;
 
-// A line of a Bearer capability octet that the extension bits announce but the contents
-// lack (User service information and its prime): the octet's heading, or a field line
-// whose bit column shows no bit at all, only dots.
-inline bool bearer_octet_missing(std::string_view line) {
-    for (std::string_view word : {" octet", " октет"}) {
-        if (line.size() > 2 && line.ends_with(word) && line[1] >= '3' && line[1] <= '7') return true;
-    }
-    const std::size_t label = line.find(' ', 1);
-    return line.size() > 1 && line[1] == '.' && label != std::string_view::npos &&
-           line.find_first_not_of('.', 1) == label;
-}
-
 // The decoder of parameter `code`, as the message walk finds it.
 inline tarn::Decoder param(unsigned code) {
     return find_parameter(code);
-}
-
-// A test name for a row: its index, code (or "fixed"), contents and language, so that a
-// failure says which case broke.
-inline std::string case_name(const ::testing::TestParamInfo<ParamCase>& info) {
-    const ParamCase& c = info.param;
-    std::string name = "r" + std::to_string(info.index) + "_" + (*c.ind ? c.ind : "fixed") + "_";
-    for (const char* p = c.contents; *p && name.size() < 40; ++p) name += *p;
-    name += c.lang == En ? "_en" : "_ru";
-    return name;
 }
 
 inline void PrintTo(const ParamCase& c, std::ostream* os) {
@@ -72,8 +56,7 @@ inline void PrintTo(const ParamCase& c, std::ostream* os) {
 }
 
 inline unsigned hex_octet(const char* two) {
-    return static_cast<unsigned>(
-        std::strtoul(std::string(two, std::strlen(two) < 2 ? std::strlen(two) : 2).c_str(), nullptr, 16));
+    return static_cast<unsigned>(std::stoul(std::string(two).substr(0, 2), nullptr, 16));
 }
 
 // The parameter as the message walk hands it to its decoder: a mandatory fixed one, or an
@@ -100,6 +83,32 @@ inline void check(const ParamCase& c) {
         EXPECT_NE(at, lines.end()) << "missing: " << line;
         if (at == lines.end()) return;
     }
+}
+
+inline Lines concat(std::initializer_list<Lines> parts) {
+    Lines all;
+    for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// Hex text without the blanks it may hold between octets for legibility.
+inline std::string unspaced(std::string_view spaced) {
+    std::string hex;
+    for (char c : spaced)
+        if (c != ' ') hex += c;
+    return hex;
+}
+
+// The report lines of one ISUP message from its service information octet on.
+inline Lines message_lines(std::string_view spaced, Lang lang) {
+    Context ctx(lang, false, "T");
+    DEC_SS(ctx, unspaced(spaced));
+    return report_lines(ctx.screen());
+}
+
+// The last `n` lines (all of them when there are fewer).
+inline Lines last(const Lines& lines, std::size_t n) {
+    return n > lines.size() ? lines : Lines(lines.end() - static_cast<std::ptrdiff_t>(n), lines.end());
 }
 
 }  // namespace tarn::isup::test

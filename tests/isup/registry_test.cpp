@@ -4,7 +4,6 @@
 // and stars.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -16,18 +15,15 @@
 namespace tarn {
 namespace {
 
+// Codes in strictly rising order: each in order and none twice.
 template <typename Rows, typename Code>
 void expect_sorted_unique(const Rows& rows, Code code, const char* what) {
-    std::set<unsigned> seen;
-    unsigned previous = 0;
     bool first = true;
+    unsigned previous = 0;
     for (const auto& row : rows) {
         const unsigned c = code(row);
         EXPECT_LE(c, 0xFFu) << what << " code " << c;
-        EXPECT_TRUE(seen.insert(c).second) << what << " code " << c << " twice";
-        if (!first) {
-            EXPECT_GT(c, previous) << what << " code " << c << " out of order";
-        }
+        EXPECT_TRUE(first || c > previous) << what << " code " << c << " out of order or twice";
         previous = c;
         first = false;
     }

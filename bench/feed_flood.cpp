@@ -1,10 +1,9 @@
-// The window under a flood from the feed (run by hand: `build/feed_flood`, offscreen or on a
-// screen): a local server on 127.0.0.1 sends observation
-// reports first at 1000 reports/s, then as fast as the socket takes them. The test checks
-// that every report is decoded and that the screen keeps its limit, and prints what it
-// measured: the reports decoded per second and the longest delay of an event (a 5 ms
-// probe timer on the window's thread). The figures are printed, not asserted: the
-// machine it runs on decides them.
+// The window under a flood from the feed, run by hand (`build/feed_flood`, offscreen or on
+// a screen): a local server on 127.0.0.1 sends observation reports first at 1000 reports/s,
+// then as fast as the socket takes them. It checks that every report is decoded and that
+// the screen keeps its limit, and prints what it measured: the reports decoded per second
+// and the longest delay of an event (a 5 ms probe timer on the window's thread). The
+// figures are printed, not asserted: the machine it runs on decides them.
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <regex>
 #include <thread>
 
@@ -24,8 +25,10 @@ struct Listener {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), client = -1;
     unsigned short port = 0;
 
-    Listener() {
-        sockaddr_in addr{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    explicit Listener(unsigned short want = 0) {
+        const int on = 1;
+        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in addr{AF_INET, htons(want), {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t len = sizeof addr;
         auto* any = reinterpret_cast<sockaddr*>(&addr);
         if (::bind(fd, any, len) == 0 && ::listen(fd, 4) == 0 && ::getsockname(fd, any, &len) == 0)
@@ -65,6 +68,30 @@ TEST(CliFeed, DecodesFilteredReportsWithTheirHeadingsUntilCtrlC) {
     EXPECT_EQ(std::distance(std::sregex_iterator(r.out.begin(), r.out.end(), heading), {}), 2);
     EXPECT_EQ(count(r.out, "C581400030D30009 012D02010000FFFF"), 2u);
     EXPECT_EQ(r.out.find("C501402030D30010"), std::string::npos);  // filtered out
+}
+
+TEST(CliFeed, ReconnectsWhileTheServerIsDown) {
+    const unsigned short port = Listener().port;  // a free port, closed again: the server is down
+    const std::string address = "127.0.0.1:" + std::to_string(port);
+    ::setenv("TARN_FEED_RETRY_MS", "100", 1);
+    std::thread serve([port] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));  // a retry or two fail
+        Listener server(port);
+        if (!server.accept()) return;
+        ::close(server.client), server.client = -1;  // goes away again, and comes back
+        server.accept();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    });
+    const ToolResult r =
+        run_tool({"--feed", address, "--no-screen"},
+                 {.signal = SIGINT,
+                  .signal_when = [&](const ToolResult& r) { return count(r.err, "Connect: ") == 2; },
+                  .timeout_ms = 10000});
+    serve.join();
+    ::unsetenv("TARN_FEED_RETRY_MS");
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_NE(r.err.find("Disconnect: cannot connect to " + address), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("was closed"), std::string::npos) << r.err;
 }
 
 }  // namespace

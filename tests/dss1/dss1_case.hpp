@@ -1,5 +1,5 @@
-// Helpers for the DSS1 element tests: the lines of a report, the three header lines of an
-// element, and one element decoded alone as a message walk hands it over.
+// Helpers for the DSS1 tests: the lines of a report, the three header lines of an element,
+// and one element decoded alone as a message walk hands it over.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,18 +8,24 @@
 #include <string_view>
 #include <vector>
 
+#include "dss1/compat_lines.hpp"
 #include "report/context.hpp"
 #include "report_lines.hpp"
 
 namespace tarn::dss1::test {
 
-using Lines = std::vector<std::string>;
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
 
 // The lines of `report` (every line must end with CR LF).
 inline Lines lines_of(std::string_view report) {
     return tarn::test::report_lines(report);
+}
+
+// The lines from index `first` to the end; a marker line when there are fewer lines.
+inline Lines from(const Lines& lines, std::size_t first) {
+    if (first > lines.size()) return {"(only " + std::to_string(lines.size()) + " lines)"};
+    return Lines(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end());
 }
 
 // Lines a + b.
@@ -43,7 +49,10 @@ inline constexpr std::string_view kManEn = " Mandatory parameter...........";
 inline constexpr std::string_view kOptRu = " Необязательный параметр.......";
 inline constexpr std::string_view kManRu = " Обязательный параметр.........";
 inline const std::string kMistakeEn = " MISTAKE: Invalid element format";
-inline const std::string kMistakeRu = " ОШИБКА: недопустимый формат элемента";
+
+inline bool single_octet_id(unsigned id) {
+    return id == 0xA0 || id == 0xA1 || (id & 0xF0) == 0xB0;
+}
 
 // The lines of one element decoded alone: identifier `id`, length octet `length` (the
 // contents' own length when negative), mandatory or not in its message.
@@ -53,17 +62,15 @@ inline Lines decode_element(Decoder decode, unsigned id, int length, std::string
     const unsigned announced =
         length < 0 ? static_cast<unsigned>(contents.size() / 2) : static_cast<unsigned>(length);
     Element e(id, announced, contents, mandatory, 0x05);
-    if (id == 0xA0 || id == 0xA1 || (id & 0xF0) == 0xB0) e = Element::fixed(id, contents, mandatory, 0x05);
+    if (single_octet_id(id)) e = Element::fixed(id, contents, mandatory, 0x05);
     decode(ctx, e);
     return lines_of(ctx.screen());
 }
 
-// A field line: a blank, a bit column of 0, 1 and dots (empty for a missing octet), a blank.
-inline bool field_line(std::string_view line) {
-    if (line.size() < 2 || line[0] != ' ') return false;
-    const std::size_t end = line.find(' ', 1);
-    if (end == std::string_view::npos || end > 9) return false;
-    for (char c : line.substr(1, end - 1))
+// A line of one octet's field: a blank, eight bit characters of 0, 1 and dots, a blank.
+inline bool octet_line(std::string_view line) {
+    if (line.size() < 10 || line[0] != ' ' || line[9] != ' ') return false;
+    for (char c : line.substr(1, 8))
         if (c != '0' && c != '1' && c != '.') return false;
     return true;
 }

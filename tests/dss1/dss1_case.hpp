@@ -6,7 +6,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "dss1/compat_lines.hpp"
 #include "report/context.hpp"
@@ -17,18 +16,17 @@ namespace tarn::dss1::test {
 constexpr Lang En = Lang::English;
 constexpr Lang Ru = Lang::Russian;
 
-// The lines of `report` (every line must end with CR LF).
 inline Lines lines_of(std::string_view report) {
     return tarn::test::report_lines(report);
 }
 
-// The lines from index `first` to the end; a marker line when there are fewer lines.
+// The lines from index `first` to the end; a marker line when there are fewer lines, so a
+// row's expected lines also fix the number of lines before them.
 inline Lines from(const Lines& lines, std::size_t first) {
     if (first > lines.size()) return {"(only " + std::to_string(lines.size()) + " lines)"};
     return Lines(lines.begin() + static_cast<std::ptrdiff_t>(first), lines.end());
 }
 
-// Lines a + b.
 inline Lines operator+(Lines a, const Lines& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -67,12 +65,10 @@ inline Lines decode_element(Decoder decode, unsigned id, int length, std::string
     return lines_of(ctx.screen());
 }
 
-// A line of one octet's field: a blank, eight bit characters of 0, 1 and dots, a blank.
+// A line of one octet's fields: a blank, eight bit characters of 0, 1 and dots, a blank.
 inline bool octet_line(std::string_view line) {
     if (line.size() < 10 || line[0] != ' ' || line[9] != ' ') return false;
-    for (char c : line.substr(1, 8))
-        if (c != '0' && c != '1' && c != '.') return false;
-    return true;
+    return line.substr(1, 8).find_first_not_of("01.") == std::string_view::npos;
 }
 
 inline bool mistake_line(std::string_view line) {

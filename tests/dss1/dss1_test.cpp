@@ -1,5 +1,5 @@
-// DSS1 frame, message rules (through a probe decoder) and Bearer capability in a SETUP: one
-// table.
+// DSS1 frame, message rules (through a probe decoder), Bearer capability in a SETUP and
+// whole messages: one table.
 #include "dss1/dss1.hpp"
 
 #include <gtest/gtest.h>
@@ -63,23 +63,33 @@ void PrintTo(const Row& row, std::ostream* os) {
 }
 
 // clang-format off
-const Lines kSpeechEn = {
-    " 3 octet",
-    " ..." "00000" " Inform. transfer capability... " "speech",
-    " ." "00" "..... Coding standard............... " "CCITT standardized coding as described below",
+const Lines kProgress8288En = Lines{
+    " ....0010 Location...................... public network serving the local user",
+    " ...0.... Spare......................... ",
+    " .00..... Coding standard............... CCITT standardized coding as described below",
     kNoExtEn,
-    " 4 octet",
-    " ..." "10000" " Information transfer rate..... " "64 kbits/s",
-    " ." "00" "..... Transfer mode................. " "circuit mode",
-    kNoExtEn,
-    " 5 octet",
-    " ..." "00011" " User inform.layer 1 protocol.. " "Recommendation G.711 A-law",
-    " ." "01" "..... Layer 1 identification........ " "01",
-    kNoExtEn,
-};
+    " .0001000 Progress description.......... in-band information or appropriate pattern now available",
+    kNoExtEn};
+const Lines kChannel89En = {
+    " ......01 Information channel selection. B1 channel",
+    " .....0.. D-channel indicator........... the channel identified is not the D-channel",
+    " ....1... Preferred/exclusive........... exclusive: only the indicated channel is acceptable",
+    " ...0.... Spare......................... ",
+    " ..0..... Interface type................ basic interface",
+    " .0...... Interface identifier present.. interface implicity identified",
+    kNoExtEn};
+const Lines kChannel89Ru = {
+    " ......01 Выбор информационного канала.. B1 канал",
+    " .....0.. Индикатор D-канала............ идентифицированный канал - не D-канал",
+    " ....1... Предпочтение/исключительность. исключительность: приемлем только выбранный канал",
+    " ...0.... Резерв........................ ",
+    " ..0..... Тип интерфейса................ базовый доступ",
+    " .0...... Идентификация интерфейса...... неявно идентифицированный интерфейс",
+    kNoExtRu};
+
 const Row kRows[] = {
     // Frame.
-    {"BasicRateAsTyped", "  08 01 01 0d  ", Lang::English, 0, {"",
+    {"BasicRateAsTyped", "  08 01 01 0d  ", En, 0, {"",
         " MESSAGE EDSS1 (ETS 300 102-1): 08 01 01 0d",
         " 00001000 Protocol Discriminator........ Q.931",
         " 0000.... Spare......................... ",
@@ -88,32 +98,32 @@ const Row kRows[] = {
         " .0000001 Call reference value.......... basic rate access",
         " 0....... Flag.......................... the message is sent from the side that originates the call reference",
         " 00001101 Message Type.................. SETUP ACKNOWLEDGE"}},
-    {"BasicRateRussianFirstType", "08010101", Lang::Russian, 5, {
+    {"BasicRateRussianFirstType", "08010101", Ru, 5, {
         " Метка соединения",
         " .0000001 Значение метки соединения..... базовый доступ",
         " 0....... Флаг.......................... метка назначена исходящей стороной звена данных",
         " 00000001 Тип сообщения................. ПЕРЕДАЧА ВЫЗЫВНОГО СИГНАЛА"}},
-    {"PrimaryRate", "08028A7F5A", Lang::English, 5, {
+    {"PrimaryRate", "08028A7F5A", En, 5, {
         " Call reference",
         " .0001010 Call reference value.......... primary rate access",
         " 1....... Flag.......................... the message is sent to the side that originates the call reference",
         " 01111111 Call reference value.......... ",
         " 01011010 Message Type.................. RELEASE COMPLETE"}},
     // Short messages: nothing after the discriminator, or the length line (half a reference).
-    {"ThreeDigits", "080", Lang::English, 3, {}},
-    {"HalfBasicReference", "08010", Lang::English, 5, {}},
+    {"ThreeDigits", "080", En, 3, {}},
+    {"HalfBasicReference", "08010", En, 5, {}},
     // Call reference lengths other than 1 or 2: no call reference lines.
-    {"ReferenceLength0", "08004D", Lang::English, 4, {
+    {"ReferenceLength0", "08004D", En, 4, {
         " ....0000 MISTAKE: invalid length....... 0",
         " 01001101 Message Type.................. RELEASE"}},
-    {"ReferenceLength15", "080F0102", Lang::English, 4, {" ....1111 MISTAKE: invalid length....... 15"}},
+    {"ReferenceLength15", "080F0102", En, 4, {" ....1111 MISTAKE: invalid length....... 15"}},
     // No message type, or one outside the table: no message type line; the table's last.
-    {"NoType", "080101", Lang::English, 8, {}},
-    {"UnknownType", "08010199", Lang::English, 8, {}},
-    {"LastType", "0801017D", Lang::English, 8, {
+    {"NoType", "080101", En, 8, {}},
+    {"UnknownType", "08010199", En, 8, {}},
+    {"LastType", "0801017D", En, 8, {
         " 01111101 Message Type.................. STATUS", " MISTAKE: mandatory element is absent"}},
     // Multi-message mode: the hex dump as title, the long Russian discriminator value.
-    {"MultiModeRussianPrimaryRate", "0802800145FFFFFF", Lang::Russian, 1, {
+    {"MultiModeRussianPrimaryRate", "0802800145FFFFFF", Ru, 1, {
         " СООБЩЕНИЕ EDSS1 (ETS 300 102-1):  0802800145FFFFFF ",
         " 00001000 Дискриминатор протокола....... Q.931 - управление соединениями ISDN в режиме коммутации каналов",
         " 0000.... Резерв........................ ",
@@ -127,34 +137,33 @@ const Row kRows[] = {
     // Message rules: the elements each type hands on, with their presence flags.
     {"Setup", "05" "A1" "04028090" "04028890" "340180" "180189" "1C0100" "1E028088" "200100" "280141" "2C0131"
               "6C020031" "6D0180" "70028031" "710180" "780100" "7C028890" "7D029181" "7E020441"
-              "08028090" "270100" "A1", Lang::English, 0,
+              "08028090" "270100" "A1", En, 0,
      {"A1 A1", "04 8090", "18 89 O", "1C 00", "1E 8088 O", "20 00", "28 41", "2C 31", "6C 0031", "6D 80",
       "70 8031", "71 80", "78 00", "7C 8890", "7D 9181", "7E 0441 O", "A1 A1"}, Mode::Probes},
-    {"Progress", "03" "0802809018018A" "1E028088" "280141" "7E020441", Lang::English, 0,
+    {"Progress", "03" "0802809018018A" "1E028088" "280141" "7E020441", En, 0,
      {"08 8090 O", "1E 8088 M", "28 41", "7E 0441 O"}, Mode::Probes},
-    {"CongestionControl", "79" "B1" "08028090" "280141" "180189", Lang::English, 0, {"B1 B1", "08 8090 O", "28 41"}, Mode::Probes},
-    {"Status", "7D" "08028090" "14010A" "280141" "08028091", Lang::English, 0, {"08 8090 M", "14 0A", "28 41"}, Mode::Probes},
+    {"CongestionControl", "79" "B1" "08028090" "280141" "180189", En, 0, {"B1 B1", "08 8090 O", "28 41"}, Mode::Probes},
+    {"Status", "7D" "08028090" "14010A" "280141" "08028091", En, 0, {"08 8090 M", "14 0A", "28 41"}, Mode::Probes},
     // The rules' own lines.
-    {"SetupCalledNumberFirst", "05" "70028031" "04028090", Lang::English, 0, {" MISTAKE: mandatory element is absent"}, Mode::Probes},
-    {"NotifyWithoutIndicator", "6E" "280141", Lang::English, 0, {" MISTAKE: mandatory element not present"}, Mode::Probes},
-    {"ProgressWithoutIndicatorRu", "03", Lang::Russian, 0, {" ОШИБКА: Индикатор изменения - отсутствует обязательный элемент"}, Mode::Probes},
-    {"UserInformationMoreDataOnly", "20" "A0", Lang::English, 0,
+    {"SetupCalledNumberFirst", "05" "70028031" "04028090", En, 0, {" MISTAKE: mandatory element is absent"}, Mode::Probes},
+    {"NotifyWithoutIndicator", "6E" "280141", En, 0, {" MISTAKE: mandatory element not present"}, Mode::Probes},
+    {"ProgressWithoutIndicatorRu", "03", Ru, 0, {" ОШИБКА: Индикатор изменения - отсутствует обязательный элемент"}, Mode::Probes},
+    {"UserInformationMoreDataOnly", "20" "A0", En, 0,
      {"A0 A0", " MISTAKE: User to user information - mandatory element not present"}, Mode::Probes},
-    {"RestartAcknowledgeWithoutIndicator", "4E" "180189", Lang::English, 0,
+    {"RestartAcknowledgeWithoutIndicator", "4E" "180189", En, 0,
      {"18 89 O", " MISTAKE: Restart indicator - mandatory element not present"}, Mode::Probes},
-    {"Segment", "60" "280141", Lang::English, 0, {" See ETS 300 102-1 (Annex K)"}, Mode::Probes},
-    {"Facility", "62" "1C0100", Lang::English, 0, {" This message is defined in ETSI T/S 46-32B"}, Mode::Probes},
+    {"Segment", "60" "280141", En, 0, {" See ETS 300 102-1 (Annex K)"}, Mode::Probes},
+    {"Facility", "62" "1C0100", En, 0, {" This message is defined in ETSI T/S 46-32B"}, Mode::Probes},
     // Edges of the walk; an indicator cut off before its length octet is found, though not
     // decoded.
-    {"FillerEndsWalk", "01" "280141" "FF" "280142", Lang::English, 0, {"28 41"}, Mode::Probes},
-    {"SingleDigitLeft", "01" "280141" "F", Lang::English, 0, {"28 41"}, Mode::Probes},
-    {"ShiftReadWithLength", "01" "9601" "28" "280141", Lang::English, 0, {"28 41"}, Mode::Probes},
-    {"TruncatedElement", "01" "28054142", Lang::English, 0, {"28 4142"}, Mode::Probes},
-    {"ProgressIndicatorLengthMissing", "03" "280141" "1E", Lang::English, 0, {"28 41"}, Mode::Probes},
-    {"FixedElementWithoutLength", "45" "08", Lang::English, 0, {}, Mode::Probes},
+    {"FillerEndsWalk", "01" "280141" "FF" "280142", En, 0, {"28 41"}, Mode::Probes},
+    {"SingleDigitLeft", "01" "280141" "F", En, 0, {"28 41"}, Mode::Probes},
+    {"ShiftReadWithLength", "01" "9601" "28" "280141", En, 0, {"28 41"}, Mode::Probes},
+    {"TruncatedElement", "01" "28054142", En, 0, {"28 4142"}, Mode::Probes},
+    {"ProgressIndicatorLengthMissing", "03" "280141" "1E", En, 0, {"28 41"}, Mode::Probes},
+    {"FixedElementWithoutLength", "45" "08", En, 0, {}, Mode::Probes},
     // Bearer capability in a SETUP: the preamble (always mandatory), the length check.
-    {"SpeechInSetup", "08010105 04038090A3", Lang::English, 12, kSpeechEn},
-    {"LengthMistake", "08010105 0405 8090A3", Lang::English, 9, {
+    {"LengthMistake", "08010105 0405 8090A3", En, 9, {
         " 00000100 Mandatory parameter........... Bearer capability",
         " Bearer capability",
         " 00000101 Length........................ 5 Dec",
@@ -162,19 +171,7 @@ const Row kRows[] = {
     // Short contents: the octets the extension bits announce print with empty bit columns
     // and the texts of their tables' last rows. Octet 5a missing: the walk goes on through
     // 5a to 5d and ends with octet 5d, whose missing extension bit is not 1.
-    {"Octet4Missing", "08010105040180", Lang::English, 9, {
-        " 00000100 Mandatory parameter........... Bearer capability",
-        " Bearer capability",
-        " 00000001 Length........................ 1 Dec",
-        " 3 octet",
-        " ...00000 Inform. transfer capability... speech",
-        " .00..... Coding standard............... CCITT standardized coding as described below",
-        kNoExtEn,
-        " 4 octet",
-        " ... Information transfer rate..... reserved",
-        " ...... Transfer mode................. reserved",
-        " ....... Extension..................... no extension"}},
-    {"Octet4MissingRussian", "08010105040180", Lang::Russian, 9, {
+    {"Octet4MissingRussian", "08010105040180", Ru, 9, {
         " 00000100 Обязательный параметр......... Средства доставки информации",
         " Средства доставки информации",
         " 00000001 Длина......................... 1 Dec",
@@ -186,7 +183,7 @@ const Row kRows[] = {
         " ... Скорость передачи информации.. резерв",
         " ...... Режим передачи................ резерв",
         " ....... Расширение.................... нет расширения"}},
-    {"Octet5aMissing", "080101050403889021", Lang::English, 23, {
+    {"Octet5aMissing", "080101050403889021", En, 23, {
         kContEn,
         " 5a octet",
         " ... User rate..................... reserved",
@@ -209,6 +206,46 @@ const Row kRows[] = {
         " 5d octet",
         " .. Modem type.................... national use",
         " ....... Duplex mode................... full duplex"}},
+    // Whole messages as typed: a SETUP after its Bearer capability (lines 13 to 27), the
+    // rules' mandatory column in the headers.
+    {"SetupEn", "08 01 01 05 A1 04 03 80 90 A3 18 01 89 1E 02 82 88 28 03 41 42 43 2C 02 31 32"
+                " 6C 04 01 83 34 35 6D 03 A0 50 12 70 04 81 31 32 33 71 03 A0 50 12", En, 28,
+        head("00011000", kOptEn, " Channel identification", "00000001", "1", En) + kChannel89En
+        + head("00011110", kOptEn, " Progress indicator", "00000010", "2", En) + kProgress8288En
+        + head("00101000", kOptEn, " Display", "00000011", "3", En) + Lines{" ******** Information elements (IA5).... ABC"}
+        + head("00101100", kOptEn, " Keypad facility", "00000010", "2", En) + Lines{" ******** Keypad information............ 12"}
+        + head("01101100", kOptEn, " Calling party number", "00000100", "4", En) + Lines{
+        " ....0001 Numbering plan idenfication... ISDN/Telephony numbering plan (CCITT Recommendation E.164/E.163)",
+        " .000.... Type of number................ unknown",
+        " 0....... Extension..................... information continues in the next octet",
+        " ......11 Screening indicator........... network provided",
+        " ...000.. Spare......................... ",
+        " .00..... Presentation indicator........ presentation allowed",
+        kNoExtEn,
+        " ******** Number digits................. 45"}
+        + head("01101101", kOptEn, " Calling party subaddress", "00000011", "3", En) + Lines{
+        " .....000 Spare......................... ",
+        " ....0... Odd/even indicator............ even number or address signals",
+        " .010.... Type of subaddress............ user specified",
+        kNoExtEn,
+        " ******** Subaddress information........ 5012 Hex"}
+        + head("01110000", kOptEn, " Called party number", "00000100", "4", En) + Lines{
+        " ....0001 Numbering plan identificat.... ISDN/Telephony numbering plan (CCITT Recommendation E.164/E.163)",
+        " .000.... Type of number................ unknown",
+        kNoExtEn,
+        " ******** Number digits................. 123"}
+        + head("01110001", kOptEn, " Called party subaddress", "00000011", "3", En) + Lines{
+        " .....000 Spare......................... ",
+        " ....0... Odd/even indicator............ even number or address signals",
+        " .010.... Type of subaddress............ user specified",
+        kNoExtEn,
+        " ******** Subaddress information........ 5012 Hex"}},
+    {"ResumeAcknowledgeChannelMandatoryRu", "08 01 81 2E 18 01 89 28 01 41", Ru, 8,
+        Lines{" 00101110 Тип сообщения................. ПОДТВЕРЖДЕНИЕ ВОЗОБНОВЛЕНИЯ СОЕДИНЕНИЯ"}
+        + head("00011000", kManRu, " Идентификатор канала", "00000001", "1", Ru) + kChannel89Ru
+        + head("00101000", kOptRu, " Отображение информации", "00000001", "1", Ru) + Lines{" ******** Информационные элементы (IA5). A"}},
+    // USER INFORMATION requires its User-user element: the header says mandatory.
+    {"UserInformationWithUserUser", "080101207E03044142", En, 9, Lines{" 01111110 Mandatory parameter........... User to user information"} + from(kUserUserEn, 1)},
 };
 // clang-format on
 

@@ -58,10 +58,6 @@ struct Row {
     Mode mode = Mode::Single;
 };
 
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
-
 // clang-format off
 const Lines kProgress8288En = Lines{
     " ....0010 Location...................... public network serving the local user",
@@ -171,19 +167,18 @@ const Row kRows[] = {
     // Short contents: the octets the extension bits announce print with empty bit columns
     // and the texts of their tables' last rows. Octet 5a missing: the walk goes on through
     // 5a to 5d and ends with octet 5d, whose missing extension bit is not 1.
-    {"Octet4MissingRussian", "08010105040180", Ru, 9, {
-        " 00000100 Обязательный параметр......... Средства доставки информации",
-        " Средства доставки информации",
-        " 00000001 Длина......................... 1 Dec",
-        " 3 октет",
-        " ...00000 Возможн.пересылки информации.. речь",
-        " .00..... Стандартное кодирования....... стандарт кодирования CCITT",
-        kNoExtRu,
-        " 4 октет",
-        " ... Скорость передачи информации.. резерв",
-        " ...... Режим передачи................ резерв",
-        " ....... Расширение.................... нет расширения"}},
-    {"Octet5aMissing", "080101050403889021", En, 23, {
+    {"Octet5aMissing", "080101050403889021", En, 12, {
+        " 3 octet",
+        " ..." "01000" " Inform. transfer capability... " "unrestricted digital information",
+        " ." "00" "..... Coding standard............... " "CCITT standardized coding as described below",
+        kNoExtEn,
+        " 4 octet",
+        " ..." "10000" " Information transfer rate..... " "64 kbits/s",
+        " ." "00" "..... Transfer mode................. " "circuit mode",
+        kNoExtEn,
+        " 5 octet",
+        " ..." "00001" " User inform.layer 1 protocol.. " "CCITT standardized rate adaption V.110/X.30.",
+        " ." "01" "..... Layer 1 identification........ " "01",
         kContEn,
         " 5a octet",
         " ... User rate..................... reserved",

@@ -59,30 +59,6 @@ struct Row {
 };
 
 // clang-format off
-const Lines kProgress8288En = Lines{
-    " ....0010 Location...................... public network serving the local user",
-    " ...0.... Spare......................... ",
-    " .00..... Coding standard............... CCITT standardized coding as described below",
-    kNoExtEn,
-    " .0001000 Progress description.......... in-band information or appropriate pattern now available",
-    kNoExtEn};
-const Lines kChannel89En = {
-    " ......01 Information channel selection. B1 channel",
-    " .....0.. D-channel indicator........... the channel identified is not the D-channel",
-    " ....1... Preferred/exclusive........... exclusive: only the indicated channel is acceptable",
-    " ...0.... Spare......................... ",
-    " ..0..... Interface type................ basic interface",
-    " .0...... Interface identifier present.. interface implicity identified",
-    kNoExtEn};
-const Lines kChannel89Ru = {
-    " ......01 Выбор информационного канала.. B1 канал",
-    " .....0.. Индикатор D-канала............ идентифицированный канал - не D-канал",
-    " ....1... Предпочтение/исключительность. исключительность: приемлем только выбранный канал",
-    " ...0.... Резерв........................ ",
-    " ..0..... Тип интерфейса................ базовый доступ",
-    " .0...... Идентификация интерфейса...... неявно идентифицированный интерфейс",
-    kNoExtRu};
-
 const Row kRows[] = {
     // Frame.
     {"BasicRateAsTyped", "  08 01 01 0d  ", En, 0, {"",
@@ -94,17 +70,8 @@ const Row kRows[] = {
         " .0000001 Call reference value.......... basic rate access",
         " 0....... Flag.......................... the message is sent from the side that originates the call reference",
         " 00001101 Message Type.................. SETUP ACKNOWLEDGE"}},
-    {"BasicRateRussianFirstType", "08010101", Ru, 5, {
-        " Метка соединения",
-        " .0000001 Значение метки соединения..... базовый доступ",
-        " 0....... Флаг.......................... метка назначена исходящей стороной звена данных",
+    {"BasicRateRussianFirstType", "08010101", Ru, 8, {
         " 00000001 Тип сообщения................. ПЕРЕДАЧА ВЫЗЫВНОГО СИГНАЛА"}},
-    {"PrimaryRate", "08028A7F5A", En, 5, {
-        " Call reference",
-        " .0001010 Call reference value.......... primary rate access",
-        " 1....... Flag.......................... the message is sent to the side that originates the call reference",
-        " 01111111 Call reference value.......... ",
-        " 01011010 Message Type.................. RELEASE COMPLETE"}},
     // Short messages: nothing after the discriminator, or the length line (half a reference).
     {"ThreeDigits", "080", En, 3, {}},
     {"HalfBasicReference", "08010", En, 5, {}},
@@ -201,14 +168,12 @@ const Row kRows[] = {
         " 5d octet",
         " .. Modem type.................... national use",
         " ....... Duplex mode................... full duplex"}},
-    // Whole messages as typed: a SETUP after its Bearer capability (lines 13 to 27), the
-    // rules' mandatory column in the headers.
+    // Whole messages as typed: a SETUP from its Keypad facility on (after the Bearer
+    // capability, Channel identification, Progress indicator and Display: lines 13 to 50),
+    // and the rules' mandatory column in a header.
     {"SetupEn", "08 01 01 05 A1 04 03 80 90 A3 18 01 89 1E 02 82 88 28 03 41 42 43 2C 02 31 32"
-                " 6C 04 01 83 34 35 6D 03 A0 50 12 70 04 81 31 32 33 71 03 A0 50 12", En, 28,
-        head("00011000", kOptEn, " Channel identification", "00000001", "1", En) + kChannel89En
-        + head("00011110", kOptEn, " Progress indicator", "00000010", "2", En) + kProgress8288En
-        + head("00101000", kOptEn, " Display", "00000011", "3", En) + Lines{" ******** Information elements (IA5).... ABC"}
-        + head("00101100", kOptEn, " Keypad facility", "00000010", "2", En) + Lines{" ******** Keypad information............ 12"}
+                " 6C 04 01 83 34 35 6D 03 A0 50 12 70 04 81 31 32 33 71 03 A0 50 12", En, 51,
+        head("00101100", kOptEn, " Keypad facility", "00000010", "2", En) + Lines{" ******** Keypad information............ 12"}
         + head("01101100", kOptEn, " Calling party number", "00000100", "4", En) + Lines{
         " ....0001 Numbering plan idenfication... ISDN/Telephony numbering plan (CCITT Recommendation E.164/E.163)",
         " .000.... Type of number................ unknown",
@@ -235,10 +200,6 @@ const Row kRows[] = {
         " .010.... Type of subaddress............ user specified",
         kNoExtEn,
         " ******** Subaddress information........ 5012 Hex"}},
-    {"ResumeAcknowledgeChannelMandatoryRu", "08 01 81 2E 18 01 89 28 01 41", Ru, 8,
-        Lines{" 00101110 Тип сообщения................. ПОДТВЕРЖДЕНИЕ ВОЗОБНОВЛЕНИЯ СОЕДИНЕНИЯ"}
-        + head("00011000", kManRu, " Идентификатор канала", "00000001", "1", Ru) + kChannel89Ru
-        + head("00101000", kOptRu, " Отображение информации", "00000001", "1", Ru) + Lines{" ******** Информационные элементы (IA5). A"}},
     // USER INFORMATION requires its User-user element: the header says mandatory.
     {"UserInformationWithUserUser", "080101207E03044142", En, 9, Lines{" 01111110 Mandatory parameter........... User to user information"} + from(kUserUserEn, 1)},
 };

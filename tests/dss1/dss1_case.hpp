@@ -32,20 +32,14 @@ inline Lines operator+(Lines a, const Lines& b) {
     return a;
 }
 
-// The three header lines: identification (`word` is the Mandatory/Optional literal of the
-// language), the name, and the length line.
-inline Lines head(std::string_view id_bits, std::string_view word, std::string_view name,
-                  std::string_view length_bits, std::string_view length, Lang lang) {
-    const std::string label =
-        lang == Lang::English ? " Length........................ " : " Длина......................... ";
-    return {" " + std::string(id_bits) + std::string(word) + std::string(name), std::string(name),
-            " " + std::string(length_bits) + label + std::string(length) + " Dec"};
+// The three header lines of an optional element in English: identification, name, length.
+inline Lines head(std::string_view id_bits, std::string_view name, std::string_view length_bits,
+                  std::string_view length) {
+    return {
+        " " + std::string(id_bits) + " Optional parameter............" + std::string(name), std::string(name),
+        " " + std::string(length_bits) + " Length........................ " + std::string(length) + " Dec"};
 }
 
-inline constexpr std::string_view kOptEn = " Optional parameter............";
-inline constexpr std::string_view kManEn = " Mandatory parameter...........";
-inline constexpr std::string_view kOptRu = " Необязательный параметр.......";
-inline constexpr std::string_view kManRu = " Обязательный параметр.........";
 inline const std::string kMistakeEn = " MISTAKE: Invalid element format";
 
 inline bool single_octet_id(unsigned id) {

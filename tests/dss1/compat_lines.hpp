@@ -1,4 +1,4 @@
-// Hand-written report lines of the DSS1 compatibility and facility elements, shared by the
+// Hand-written report lines of the DSS1 compatibility and User-user elements, shared by the
 // DSS1 tests and by the ISUP Access transport tests that carry the same elements.
 #pragma once
 
@@ -72,69 +72,6 @@ inline const Lines kHighLayerRu = {
     kNoExtRu,
     " .0000001 Идент.характ.высокого уровня.. Телефония (Рекомендация G.711)",
     kNoExtRu,
-};
-// 91 A1 06 02010102: an invoke component.
-inline const Lines kFacilityEn = {
-    " 00011100 Optional parameter............ Facility",
-    " Facility",
-    " 00000111 Length........................ 7 Dec",
-    " ...10001 Service discriminator......... supplementary service applications",
-    " .00..... Spare......................... ",
-    kNoExtEn,
-    " ...00001 Component tag................. invoke",
-    " ..1..... Form.......................... constructor",
-    " 10...... Class......................... context-specific",
-    " .0000110 Lenght of component........... 6 Dec",
-    " 0....... Lenght format................. lenght of the component lenght field is on octet",
-    " ******** Component contents............ 02010102 Hex",
-};
-inline const Lines kFacilityRu = {
-    " 00011100 Необязательный параметр....... Услуги",
-    " Услуги",
-    " 00000111 Длина......................... 7 Dec",
-    " ...10001 Дискриминатор службы.......... дополнительные сервисные прикладные программы",
-    " .00..... Резерв........................ ",
-    kNoExtRu,
-    " ...00001 Составляющая отметка.......... активизация",
-    " ..1..... Форма......................... конструктор",
-    " 10...... Класс......................... контекстно-специфический",
-    " .0000110 Длина составляющей............ 6 Dec",
-    " 0....... Формат длины.................. размер компонента длины поля включен в октет",
-    " ******** Содержание составляющей....... 02010102 Hex",
-};
-// 00 1234: no network identification.
-inline const Lines kNsfEn = {
-    " 00100000 Optional parameter............ Network specific facility",
-    " Network specific facility",
-    " 00000011 Length........................ 3 Dec",
-    " 00000000 Length of network identific... 0 Dec",
-    " ******** Network-specific facilities... 1234 (Hex)",
-};
-inline const Lines kNsfRu = {
-    " 00100000 Необязательный параметр....... Услуги специфичной сети",
-    " Услуги специфичной сети",
-    " 00000011 Длина......................... 3 Dec",
-    " 00000000 Длина идентификации сети...... 0 Dec",
-    " ******** Услуги специфичной сети....... 1234 (Hex)",
-};
-// A1 323334: carrier 234.
-inline const Lines kTransitEn = {
-    " 01111000 Optional parameter............ Transit network selection",
-    " Transit network selection",
-    " 00000100 Length........................ 4 Dec",
-    " ....0001 Network identification plan... Carrier Identification Code",
-    " .010.... Type of network identificat... national network identification",
-    kNoExtEn,
-    " ******** Network identification (IA5).. 234",
-};
-inline const Lines kTransitRu = {
-    " 01111000 Необязательный параметр....... Выбор транзитной сети",
-    " Выбор транзитной сети",
-    " 00000100 Длина......................... 4 Dec",
-    " ....0001 План идентификации сети....... код идентификации несущей",
-    " .010.... Тип идентификации сети........ идентифицируются национальной сетью",
-    kNoExtRu,
-    " ******** Идентификация сети (IA5)...... 234",
 };
 // 04 4142: IA5 characters AB.
 inline const Lines kUserUserEn = {

@@ -222,6 +222,17 @@ const Case kCases[] = {
     // Octet 3a or 7a without bit 8 = 1: the element ends there.
     {"LowLayer3aWithoutEnd", 0x7C, "0800", En, 6, {kContEn}},
     {"LowLayer7aWithoutEnd", 0x7C, "8890C2667F", En, 18, {kContEn}},
+    // The V.120 octet 5b has its own English texts for assignor/assignee.
+    {"LowLayerV120", 0x7C, "88902828F4", En, 20, {
+        " 5b octet",
+        " .......0 Spare......................... ",
+        " ......0. In-band/Out-band negotiation.. negotiation is done with USER INFORMATION messages on a temporary signalling connection",
+        " .....1.. Assignor/assignee............. message originator is: Assignor only",
+        " ....0... Logical link iden.negotiation. default, LLI=256 only",
+        " ...1.... Mode of operation............. protocol sensitive mode of operation",
+        " ..1..... Multiframe support............ multiple frame establishment supported",
+        " .1...... Rate adaptation header........ rate adaptation header included",
+        kNoExtEn}},
     // Octet 6 (no octet 5) with extension 0, then 6a, then octet 7 two octets later.
     {"LowLayer6aThen7Russian", 0x7C, "88904D81E2", Ru, 13, {
         " .10..... Идентификатор 2 уровня........ 10",

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 
 #include "dss1/dss1_case.hpp"
@@ -56,6 +57,8 @@ struct Row {
     std::size_t first;
     Lines lines;
     Mode mode = Mode::Single;
+    // ctest lists a row by its name, not by its bytes.
+    friend void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
 };
 
 // clang-format off

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include "dss1/bearer_capability.hpp"
@@ -29,6 +30,8 @@ struct Case {
     int length = -1;
     bool mandatory = false;
     Decoder decode = nullptr;  // the identifier's decoder unless given
+    // ctest lists a row by its name, not by its bytes.
+    friend void PrintTo(const Case& r, std::ostream* os) { *os << r.name; }
 };
 
 // clang-format off

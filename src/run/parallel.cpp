@@ -203,8 +203,10 @@ void* ParallelRun::start(void* run) {
 }
 
 // Hands pending_ up to `cut` to the jobs as the next piece; the rest waits for its cut.
+// With every piece of the ring in flight, the oldest half must be decoded first: one wait
+// for several pieces, so that the jobs and this thread seldom wake each other.
 void ParallelRun::submit(std::size_t cut) {
-    if (tail_ - head_ == ring_.size()) write_oldest();
+    if (tail_ - head_ == ring_.size()) write_decoded(std::max<std::size_t>(ring_.size() / 2, 1));
     Piece& piece = *ring_[tail_ % ring_.size()];
     piece.text.swap(pending_);
     pending_.assign(piece.text, cut);
@@ -218,19 +220,34 @@ void ParallelRun::submit(std::size_t cut) {
     work_ready_.notify_one();
 }
 
-void ParallelRun::write_oldest() {
-    Piece& piece = *ring_[head_ % ring_.size()];
+// The pieces decoded in a row from the oldest on (under the lock).
+std::size_t ParallelRun::decoded_in_a_row() const {
+    std::size_t n = 0;
+    while (head_ + n != tail_ && ring_[(head_ + n) % ring_.size()]->done) ++n;
+    return n;
+}
+
+// Waits until the `want` oldest pieces are decoded, then writes every piece decoded in a
+// row from the oldest on.
+void ParallelRun::write_decoded(std::size_t want) {
+    std::size_t ready = 0;
     {
         std::unique_lock lock(mutex_);
-        piece_done_.wait(lock, [&piece] { return piece.done; });
+        waiting_for_ = want;
+        piece_done_.wait(lock, [this, want, &ready] { return (ready = decoded_in_a_row()) >= want; });
+        waiting_for_ = 0;
     }
-    messages_ += piece.messages;
-    if (!piece.reports.empty()) write_(piece.reports);
-    ++head_;
+    for (std::size_t i = 0; i < ready; ++i) {
+        const Piece& piece = *ring_[(head_ + i) % ring_.size()];
+        messages_ += piece.messages;
+        if (!piece.reports.empty()) write_(piece.reports);
+    }
+    std::lock_guard lock(mutex_);
+    head_ += ready;
 }
 
 void ParallelRun::drain() {
-    while (head_ != tail_) write_oldest();
+    while (head_ != tail_) write_decoded(1);
 }
 
 void ParallelRun::work() {
@@ -252,11 +269,13 @@ void ParallelRun::work() {
         run.feed(piece->text);
         run.finish();
         piece->messages = run.messages();
+        bool wake = false;
         {
             std::lock_guard lock(mutex_);
             piece->done = true;
+            wake = waiting_for_ > 0 && decoded_in_a_row() >= waiting_for_;
         }
-        piece_done_.notify_one();
+        if (wake) piece_done_.notify_one();
     }
 }
 

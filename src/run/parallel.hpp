@@ -89,7 +89,8 @@ private:
     std::size_t next_cut();
     bool start_workers();
     void submit(std::size_t cut);
-    void write_oldest();
+    std::size_t decoded_in_a_row() const;
+    void write_decoded(std::size_t want);
     void drain();
     void work();
     static void* start(void* run);
@@ -111,7 +112,8 @@ private:
     std::optional<MultiRun> serial_;
 
     // Pieces: text that is waiting for its cut, and a ring of pieces in flight from the
-    // oldest (`head_`, written next) to `tail_`; `next_` is the next to be decoded.
+    // oldest (`head_`, written next) to `tail_`; `next_` is the next to be decoded. The
+    // indices and the pieces' `done` change under `mutex_`.
     bool parallel_ = false;
     std::string pending_;
     std::size_t searched_ = 0;  // no cut in pending_ below this
@@ -119,6 +121,7 @@ private:
     std::size_t head_ = 0;
     std::size_t tail_ = 0;
     std::size_t next_ = 0;
+    std::size_t waiting_for_ = 0;  // the feeding thread waits for this many pieces in a row
     bool quit_ = false;
     bool no_threads_ = false;  // the system gave no thread: one run takes everything
     std::mutex mutex_;

@@ -48,10 +48,14 @@ std::string frame_report(std::string_view heading, std::string_view body) {
 }
 
 std::string frame_report_in_place(std::string_view heading, std::string&& body) {
+    // Without room, a new buffer takes the body in one copy (growing the old one would copy
+    // it as well, then move it twice); with room, the body moves once for heading and CR LF.
+    if (body.capacity() < heading.size() + 2 + body.size() + kReportEnd.size())
+        return frame_report(heading, body);
+    std::string front(heading);
+    front += "\r\n";
     std::string report = std::move(body);
-    report.reserve(heading.size() + 2 + report.size() + kReportEnd.size());
-    report.insert(0, "\r\n");
-    report.insert(0, heading);
+    report.insert(0, front);
     report += kReportEnd;
     return report;
 }

@@ -14,7 +14,11 @@ namespace tarn::cli {
 
 namespace {
 
+// Short pieces (headings, end marks, the reports of a few messages) are gathered into
+// writes of up to this size; a longer piece goes out at once, after what was gathered, so
+// that the buffer stays a few pages: each page a process touches first costs its fault.
 constexpr std::size_t kScreenBuffer = std::size_t{1} << 16;
+constexpr std::size_t kGathered = std::size_t{1} << 12;
 
 }  // namespace
 
@@ -39,7 +43,7 @@ Screen& Screen::out() {
 
 void Screen::write(std::string_view bytes) {
     if (state_ != State::Open) return;
-    if (buffer_.size() + bytes.size() < kScreenBuffer) {
+    if (bytes.size() < kGathered && buffer_.size() + bytes.size() < kScreenBuffer) {
         buffer_ += bytes;
         return;
     }

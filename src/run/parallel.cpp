@@ -13,7 +13,7 @@ namespace {
 // The feeding thread's run gets its text in slices of this size, so that its reports are
 // written in blocks close to the block size (a slice of text gives some ten times as much
 // report).
-constexpr std::size_t kSlice = std::size_t{1} << 13;
+constexpr std::size_t kSlice = std::size_t{1} << 11;
 
 constexpr std::size_t kNone = std::string_view::npos;
 

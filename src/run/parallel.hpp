@@ -36,7 +36,7 @@ public:
     struct Limits {
         // Reports are written in blocks of at least this many bytes (but the last, and
         // what flush() and stop() write).
-        std::size_t block = std::size_t{1} << 16;
+        std::size_t block = std::size_t{1} << 15;
         // Once this much report has been written by the feeding thread's run, its blocks
         // are `long_block` at least: fewer, larger writes, each of which wakes the reader
         // of a pipe. A short report keeps the small block: every page of memory a buffer

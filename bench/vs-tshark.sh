@@ -12,7 +12,8 @@
 # runs, the tools taking turns, so that a shared machine's load falls on both alike.
 # tshark is only a yardstick here: without it the script prints the tool's own figures.
 #
-# Environment: TARN_BENCH_MESSAGES (default 100000 per protocol), TARN_BENCH_RUNS (7),
+# Environment: TARN_BENCH_MESSAGES (default 500000 per protocol: the rates of a long report,
+# not of the start-up), TARN_BENCH_RUNS (7),
 # TARN_BENCH_TSHARK_RUNS (3), TARN_BENCH_STARTS (31 runs of the 64000-character file).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,7 +23,7 @@ corpus=$build/tarn_corpus
 for f in "$tool" "$corpus"; do
     [[ -x $f ]] || { echo "missing $f: cmake --build $build --target tarn-decode tarn_corpus" >&2; exit 2; }
 done
-messages=${TARN_BENCH_MESSAGES:-100000}
+messages=${TARN_BENCH_MESSAGES:-500000}
 runs=${TARN_BENCH_RUNS:-7}
 tshark_runs=${TARN_BENCH_TSHARK_RUNS:-3}
 starts=${TARN_BENCH_STARTS:-31}

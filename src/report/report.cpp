@@ -93,28 +93,4 @@ bool contains_ignoring_case(std::string_view text, std::string_view what) {
     return fold_case(text).find(fold_case(what)) != std::string::npos;
 }
 
-void ScreenBuffer::deliver(std::string_view report, bool keep) {
-    const std::size_t added = utf8_length(report);
-    if (!keep) {
-        text_.assign(report);
-        chars_ = added;
-        return;
-    }
-    std::size_t start = 0;  // drop the oldest reports by moving the start, then erase once
-    while (chars_ + added > kLimit && start < text_.size()) {
-        const std::size_t etx = text_.find(kEtx, start);
-        const std::size_t end = etx == std::string::npos ? text_.size() : etx + 1;
-        chars_ -= utf8_length(std::string_view(text_).substr(start, end - start));
-        start = end;
-    }
-    text_.erase(0, start);
-    text_ += report;
-    chars_ += added;
-}
-
-void ScreenBuffer::clear() {
-    text_.clear();
-    chars_ = 0;
-}
-
 }  // namespace tarn

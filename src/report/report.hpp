@@ -42,27 +42,6 @@ bool is_empty_report(std::string_view report);
 // Case-insensitive search of the feed filter text (ASCII and Cyrillic letters).
 bool contains_ignoring_case(std::string_view text, std::string_view what);
 
-// The screen window's text: at most kLimit characters, the oldest reports (ended by ETX)
-// dropped whole first.
-class ScreenBuffer {
-public:
-    static constexpr std::size_t kLimit = 30000;
-
-    // Shows `report`: appended to the kept text with `keep`, replacing it otherwise.
-    // Before appending, whole old reports are dropped (up to and including their ETX)
-    // until the text fits; old text with no ETX left is cleared. A report that alone is
-    // longer than the limit is still shown whole.
-    void deliver(std::string_view report, bool keep);
-    void clear();
-
-    const std::string& text() const { return text_; }
-    std::size_t chars() const { return chars_; }
-
-private:
-    std::string text_;
-    std::size_t chars_ = 0;
-};
-
 // Lower case of ASCII and Cyrillic letters in a UTF-8 text (used for the filter).
 std::string fold_case(std::string_view utf8);
 

@@ -44,7 +44,7 @@ bool stopping() {
 }
 
 void say(const std::string& what) {
-    write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n");
+    tarn::write_all(STDERR_FILENO, "tarn-decode: " + what + "\n");
 }
 
 int retry_interval_ms() {

@@ -84,15 +84,15 @@ unsigned cores() {
 }
 
 [[noreturn]] void usage_error(const std::string& what) {
-    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n\n" + kUsage);
+    tarn::write_all(STDERR_FILENO, "tarn-decode: " + what + "\n\n" + kUsage);
     std::exit(2);
 }
 
 // --help or --version: `text` to standard output, then exit 0, or 1 when standard output
 // could not take it.
 [[noreturn]] void print_done(const std::string& text) {
-    if (tarn::cli::write_whole(STDOUT_FILENO, text)) std::exit(0);
-    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: cannot write to standard output\n");
+    if (tarn::write_all(STDOUT_FILENO, text) == 0) std::exit(0);
+    tarn::write_all(STDERR_FILENO, "tarn-decode: cannot write to standard output\n");
     std::exit(1);
 }
 
@@ -193,7 +193,7 @@ using tarn::cli::Screen;
 
 int fail(const std::string& what) {
     Screen::out().flush();
-    tarn::cli::write_whole(STDERR_FILENO, "tarn-decode: " + what + "\n");
+    tarn::write_all(STDERR_FILENO, "tarn-decode: " + what + "\n");
     return 1;
 }
 
@@ -243,8 +243,8 @@ int decode_message(const Options& opt) {
         box += c;
     }
     if (!tarn::single_message_digits(box)) {
-        tarn::cli::write_whole(STDERR_FILENO, std::string(tarn::kBadInputTitle) + ": " +
-                                                  std::string(tarn::kBadInputText) + "\n");
+        tarn::write_all(STDERR_FILENO,
+                        std::string(tarn::kBadInputTitle) + ": " + std::string(tarn::kBadInputText) + "\n");
         return 1;
     }
     const bool cut = cut_typed_message(box);

@@ -22,20 +22,6 @@ constexpr std::size_t kGathered = std::size_t{1} << 12;
 
 }  // namespace
 
-bool write_whole(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(put));
-        } else if (put < 0 && errno == EINTR) {
-            continue;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
 Screen& Screen::out() {
     static Screen screen;
     return screen;

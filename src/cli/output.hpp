@@ -10,10 +10,6 @@
 
 namespace tarn::cli {
 
-// Writes all of `bytes` to descriptor `fd` (a signal's interruption retried); false when
-// the descriptor refused them. For the tool's messages and texts, which go out unbuffered.
-bool write_whole(int fd, std::string_view bytes);
-
 struct OutputOptions {
     bool screen = true;
     std::string out_path;  // empty: no output file

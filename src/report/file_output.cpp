@@ -26,24 +26,6 @@ constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 // For a call whose failure leaves nothing more to do.
 void unchecked(int /*result*/) {}
 
-// Writes all of `bytes` to `fd`; 0, or the errno of the failure.
-int write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(put));
-        } else if (put < 0 && errno == EINTR) {
-            continue;
-        } else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            pollfd p{fd, POLLOUT, 0};
-            ::poll(&p, 1, -1);
-        } else {
-            return put < 0 ? errno : EIO;
-        }
-    }
-    return 0;
-}
-
 std::string folder_of(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -91,6 +73,23 @@ int make_holding_file(const std::string& folder, const std::string& name, bool e
 }
 
 }  // namespace
+
+int write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(put));
+        } else if (put < 0 && errno == EINTR) {
+            continue;
+        } else if (put < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, -1);
+        } else {
+            return put < 0 ? errno : EIO;
+        }
+    }
+    return 0;
+}
 
 std::string ReportFile::refuse(const char* why, int error_number) {
     error_ = "cannot write the output file \"" + path_ + "\": " + why;

@@ -13,6 +13,10 @@ enum class Encoding { Utf8, Cp1251 };
 
 std::string encode(std::string_view utf8, Encoding encoding);
 
+// Writes all of `bytes` to descriptor `fd`, through interruptions and a descriptor that
+// would block; 0, or the errno of the failure.
+int write_all(int fd, std::string_view bytes);
+
 // The output file of one delivery. The report is written to it piece by piece and put in
 // place only by commit(), so a run that fails or is given up leaves the old file whole.
 //

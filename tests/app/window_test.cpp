@@ -1,7 +1,11 @@
 // The main window driven through its menus on the offscreen platform.
+#include <QClipboard>
+#include <QLineEdit>
 #include <QtTest>
+#include <cerrno>
 
 #include "app/screen_text.hpp"
+#include "app/write_failure.hpp"
 #include "fake_prompts.hpp"
 #include "report/report.hpp"
 
@@ -26,10 +30,50 @@ class WindowTest : public QObject {
         h->prompts->openAnswer = path;
         h->act("mnuInFile")->trigger();
     }
+    tarn::app::InformWindow* inform() { return h->window.inform(); }
+    QAction* command(const char* name) { return inform()->findChild<QAction*>(name); }
+    void deliver(const std::string& text, bool keep = true) {
+        inform()->deliver(text, keep);
+        inform()->showPending();
+    }
 
 private slots:
     void init() { h.emplace(); }
     void cleanup() { h.reset(); }
+
+    void menusFollowTheInputAndTheLanguage_data() {
+        QTest::addColumn<QString>("steps");  // items chosen in order, the box holding "0801" before each
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("title");  // after "Information: "
+        QTest::newRow("File, dialog cancelled") << "English InFile" << true << "" << 11 << "File ";
+        QTest::newRow("Vantix") << "English English Vantix" << true << " Disconnect" << 11 << "Vantix";
+        QTest::newRow("Single") << "English Russian InFile Single" << false << "" << 18 << "Single message";
+        QTest::newRow("Vantix again") << "InFile Single Vantix" << false << " Disconnect" << 11 << "Vantix";
+    }
+    void menusFollowTheInputAndTheLanguage() {
+        QFETCH(QString, steps);
+        QFETCH(bool, english);
+        QFETCH(QString, box);
+        QFETCH(int, points);
+        QFETCH(QString, title);
+        for (const QString& step : steps.split(' ')) {
+            h->window.txtMessage()->setPlainText("0801");  // a switch clears the box
+            h->act(qPrintable("mnu" + step))->trigger();
+        }
+        const QString input = steps.section(' ', -1);
+        for (const char* item : {"Single", "InFile", "Vantix"})
+            QCOMPARE(h->act(qPrintable(QStringLiteral("mnu") + item))->isChecked(), input == item);
+        QCOMPARE(h->window.txtMessage()->isReadOnly(), input != QStringLiteral("Single"));
+        QCOMPARE(h->act("mnuDecoding")->isEnabled(), input != QStringLiteral("Vantix"));
+        QCOMPARE(h->act("mnuFilter")->isEnabled(), input == QStringLiteral("Vantix"));
+        QCOMPARE(h->window.txtMessage()->font().pointSize(), points);
+        QCOMPARE(h->box(), box);
+        QCOMPARE(inform()->windowTitle(), "Information: " + title);
+        QCOMPARE(h->act("mnuEnglish")->isChecked(), english);
+        QCOMPARE(h->act("mnuRussian")->isChecked(), !english);
+    }
 
     void keepDateScreenAndFileThroughOneRun() {
         const QString out = h->dir.filePath("Tarn_report.txt");
@@ -61,8 +105,7 @@ private slots:
             file.close();
             chooseFile(path);
             QCOMPARE(h->box().size(), size == 64000 ? 64000 : 0);
-            QCOMPARE(h->window.inform()->windowTitle(),
-                     "Information: File " + QDir::toNativeSeparators(path));
+            QCOMPARE(inform()->windowTitle(), "Information: File " + QDir::toNativeSeparators(path));
         }
         QCOMPARE(h->prompts->asked.last(),
                  QStringLiteral("information Tarn|Размер исходного файла не должен превышать 64 KB."));
@@ -90,6 +133,60 @@ private slots:
         h->act("mnuDecoding")->trigger();
         h->act("mnuDecoding")->trigger();
         QCOMPARE(h->prompts->asked, (QStringList{told, told}));
+    }
+
+    void writeFailureReasons_data() {
+        QTest::addColumn<QString>("path");  // under the program folder
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no such folder") << "lost/r.txt" << ENOENT << "Папка %1/lost не существует.";
+        QTest::newRow("a folder named as the file") << "." << EISDIR << "Это имя папки, а не файла.";
+        QTest::newRow("denied") << "r.txt" << EACCES << "Нет прав на запись в этот файл или папку.";
+        QTest::newRow("read-only") << "r.txt" << EROFS << "Нет прав на запись в этот файл или папку.";
+        QTest::newRow("disk full") << "r.txt" << ENOSPC << "На диске нет свободного места.";
+        QTest::newRow("any other reason by its number") << "r.txt" << EIO << "Ошибка записи (код 5).";
+    }
+    void writeFailureReasons() {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        const QString file = QDir::cleanPath(h->dir.filePath(path));
+        QCOMPARE(tarn::app::writeProblemText(tarn::app::classifyWriteFailure(file, error), file, error),
+                 reason.contains("%1") ? reason.arg(QDir::toNativeSeparators(h->dir.path())) : reason);
+    }
+
+    void windows1251OutputFile() {
+        const QString out = h->dir.filePath("Tarn_report.txt");
+        chooseFile(kSample);
+        h->act("mnuOutFile")->trigger();
+        h->act("mnuCp1251")->trigger();
+        QVERIFY(h->act("mnuCp1251")->isChecked());
+        h->act("mnuDecoding")->trigger();
+        // "   ОТЧЕТ (Файл: " in Windows-1251
+        QVERIFY(readAll(out).startsWith("   \xCE\xD2\xD7\xC5\xD2 (\xD4\xE0\xE9\xEB: "));
+        QVERIFY(readAll(out).endsWith("\r\n\x03\r\n\r\n"));
+    }
+
+    void clipboardReportIsDecodedAsOneRun() {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(readAll(kSample)));
+        h->window.txtMessage()->setPlainText("0801");
+        h->act("mnuClipboard")->trigger();
+        const std::string& screen = h->screen();
+        QCOMPARE(screen.rfind("   ОТЧЕТ (Буфер обмена)\r\n", 0), 0u);
+        QCOMPARE(count(screen, tarn::kReportEnd), 1u);
+        const char* titles[] = {
+            "C581400030D30001 0020010A00020907 031094153254760A 0683139475560400 \r\n",
+            "C581400030D30006 16140129010100FF \r\n", "C581400030D30009 012D02010000FFFF \r\n",
+            "C581400030D3000C 0200028090FFFFFF \r\n", "C501402030D30010 00FFFFFFFFFFFFFF \r\n"};
+        for (const char* title : titles)
+            QCOMPARE(count(screen, std::string(" СООБЩЕНИЕ ISDN-ISUP SS#7 (ISUP-R):  ") + title), 1u);
+        QCOMPARE(h->box(), QStringLiteral("0801"));  // the message box is left as it was
+        // no messages in the clipboard: said so, the screen left as it was
+        QGuiApplication::clipboard()->setText("no hex groups here");
+        h->act("mnuClipboard")->trigger();
+        QCOMPARE(h->prompts->asked.last(),
+                 QStringLiteral("information Tarn|В буфере обмена нет сообщений в формате отчета RRN=121."));
+        QCOMPARE(h->screen().rfind("   ОТЧЕТ (Буфер обмена)\r\n", 0), 0u);
     }
 
     void screenDropsTheOldestReportsWhole_data() {

@@ -194,25 +194,32 @@ private slots:
         QTest::addColumn<QList<int>>("kept");   // which of them the screen holds at the end
         QTest::addColumn<QChar>("fill");
         QTest::addColumn<bool>("showEach");  // the box brought up to date after every delivery
+        QTest::addColumn<bool>("keep");      // Keep date
         const QChar x = QLatin1Char('x');
-        QTest::newRow("exactly 30000 stays") << QList{15000, 15000} << QList{0, 1} << x << true;
-        QTest::newRow("30001 drops the oldest") << QList{15000, 15001} << QList{1} << x << true;
-        QTest::newRow("a report over the limit is shown whole") << QList{100, 40000} << QList{1} << x << true;
-        QTest::newRow("the next report drops it") << QList{40000, 100} << QList{1} << x << true;
+        QTest::newRow("exactly 30000 stays") << QList{15000, 15000} << QList{0, 1} << x << true << true;
+        QTest::newRow("30001 drops the oldest") << QList{15000, 15001} << QList{1} << x << true << true;
+        QTest::newRow("a report over the limit is shown whole")
+            << QList{100, 40000} << QList{1} << x << true << true;
+        QTest::newRow("the next report drops it") << QList{40000, 100} << QList{1} << x << true << true;
         QTest::newRow("Cyrillic letters count one each")
-            << QList{20000, 10000} << QList{0, 1} << QChar(0x0416) << true;
+            << QList{20000, 10000} << QList{0, 1} << QChar(0x0416) << true << true;
         QTest::newRow("reports dropped before the box was shown")
-            << QList{10000, 10000, 10000, 10000, 10000, 10000, 10000} << QList{4, 5, 6} << x << false;
+            << QList{10000, 10000, 10000, 10000, 10000, 10000, 10000} << QList{4, 5, 6} << x << false << true;
+        QTest::newRow("single-message reports, no ETX: one by one")
+            << QList{10000, 10000, 10000, 10000, 10000} << QList{2, 3, 4} << x << true << true;
+        QTest::newRow("without Keep date the newest replaces all")
+            << QList{100, 200} << QList{1} << x << true << false;
     }
     void screenDropsTheOldestReportsWhole() {
         QFETCH(QList<int>, sizes);
         QFETCH(QList<int>, kept);
         QFETCH(QChar, fill);
         QFETCH(bool, showEach);
+        QFETCH(bool, keep);
         tarn::app::ScreenText screen;
         QPlainTextEdit box;
         for (int k = 0; k < sizes.size(); ++k) {
-            screen.deliver(report(k, sizes[k], fill), true);
+            screen.deliver(report(k, sizes[k], fill), keep);
             if (showEach || k == 0) screen.show(&box);
         }
         screen.show(&box);

@@ -11,8 +11,9 @@
 #include "app/prompts.hpp"
 
 struct FakePrompts final : tarn::app::Prompts {
-    QString openAnswer, saveAnswer;  // the file "chosen"; empty: cancelled
-    QStringList asked;               // every dialog and message box, in order
+    QString openAnswer, saveAnswer;      // the file "chosen"; empty: cancelled
+    tarn::app::SaveChoice saveAsAnswer;  // the report window's Save as dialog
+    QStringList asked;                   // every dialog and message box, in order
 
     QString openFileName(QWidget*, const QString& filter) override {
         asked << "open " + filter;
@@ -22,9 +23,10 @@ struct FakePrompts final : tarn::app::Prompts {
         asked << "save " + proposed;
         return saveAnswer;
     }
-    tarn::app::SaveChoice saveAs(QWidget*, const QString& proposed, const QStringList&, int) override {
-        asked << "save as " + proposed;
-        return {};
+    tarn::app::SaveChoice saveAs(QWidget*, const QString& proposed, const QStringList& filters,
+                                 int preferred) override {
+        asked << "save as " + proposed + "|" + filters.join(";;") + "|" + QString::number(preferred);
+        return saveAsAnswer;
     }
     std::optional<QString> text(QWidget*, const QString& title, const QString&, const QString&) override {
         asked << "text " + title;

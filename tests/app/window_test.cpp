@@ -229,6 +229,75 @@ private slots:
         QCOMPARE(screen.reports(), std::size_t(kept.size()));
         QCOMPARE(box.toPlainText(), tarn::app::ScreenText::shown(expected));
     }
+
+    void findGoesRoundInAnyCase_data() {
+        QTest::addColumn<QString>("steps");  // one letter a step: n Find next (F3), p Find previous
+        QTest::addColumn<QList<int>>("starts");
+        QTest::addColumn<QString>("what");
+        // the screen holds "alpha ОТЧЕТ", "beta отчет", "gamma Отчет": lines begin at 0, 12, 23
+        QTest::newRow("Cyrillic in any case, going round") << "nnnn" << QList{6, 17, 29, 6} << "отчет";
+        QTest::newRow("backwards, going round to the end") << "ppp" << QList{29, 17, 6} << "ОТЧЕТ";
+        QTest::newRow("nowhere: the cursor stays") << "n" << QList{0} << "дельта";
+    }
+    void findGoesRoundInAnyCase() {
+        QFETCH(QString, steps);
+        QFETCH(QList<int>, starts);
+        QFETCH(QString, what);
+        deliver("alpha ОТЧЕТ\r\nbeta отчет\r\ngamma Отчет\r\n", false);
+        command("actFind")->trigger();
+        inform()->findText()->setText(what);
+        for (int k = 0; k < steps.size(); ++k) {
+            command(steps[k] == QLatin1Char('p') ? "actFindPrevious" : "actFindNext")->trigger();
+            QCOMPARE(inform()->txtScreen()->textCursor().selectionStart(), starts[k]);
+        }
+        QCOMPARE(inform()->findStatus(), what == "дельта" ? QStringLiteral("Не найдено") : "");
+    }
+
+    void saveAsWritesTheBytesOfTheChosenEncoding_data() {
+        QTest::addColumn<bool>("cp1251");       // the Output menu's mark: the type offered first
+        QTest::addColumn<QString>("file");      // under the program folder
+        QTest::addColumn<int>("filter");        // 0: UTF-8, 1: Windows-1251
+        QTest::addColumn<QByteArray>("bytes");  // the file afterwards; empty: not written, told
+        // Ж is U+0416, ё U+0451; the end mark and the CR LF line ends are kept
+        QTest::newRow("UTF-8") << true << "saved.txt" << 0 << QByteArray("\xD0\x96 \xD1\x91 Hex\r\n\x03\r\n");
+        QTest::newRow("Windows-1251") << false << "saved.txt" << 1 << QByteArray("\xC6 \xB8 Hex\r\n\x03\r\n");
+        QTest::newRow("no such folder") << true << "gone/saved.txt" << 1 << QByteArray();
+    }
+    void saveAsWritesTheBytesOfTheChosenEncoding() {
+        QFETCH(bool, cp1251);
+        QFETCH(QString, file);
+        QFETCH(int, filter);
+        QFETCH(QByteArray, bytes);
+        const QString path = h->dir.filePath(file);
+        if (cp1251) h->act("mnuCp1251")->trigger();
+        deliver("Ж ё Hex\r\n\x03\r\n");
+        h->prompts->saveAsAnswer = {path, filter};
+        command("actSaveAs")->trigger();
+        QCOMPARE(readAll(path), bytes);
+        QStringList asked{"save as " + QDir::toNativeSeparators(h->dir.filePath("Tarn_screen.txt")) +
+                          "|Text, UTF-8 (*.txt);;Text, Windows-1251 (*.txt)|" + QString::number(cp1251)};
+        if (bytes.isEmpty())
+            asked << "warning Сохранение отчета|Не удалось сохранить отчет в файл " +
+                         QDir::toNativeSeparators(path) + ".\nПапка " +
+                         QDir::toNativeSeparators(h->dir.filePath("gone")) + " не существует.";
+        QCOMPARE(h->prompts->asked, asked);
+    }
+
+    void copyTakesTheSelectionOrEverythingAndClearEmpties() {
+        deliver("first line\r\nsecond line\r\n\x03\r\n");
+        command("actCopy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("first line\nsecond line\n\x03\n"));
+        QTextCursor cursor = inform()->txtScreen()->textCursor();
+        cursor.setPosition(6);
+        cursor.setPosition(17, QTextCursor::KeepAnchor);
+        inform()->txtScreen()->setTextCursor(cursor);
+        QTest::keyClick(inform()->txtScreen(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("line\nsecond"));
+        command("actClear")->trigger();
+        deliver("next\r\n");  // Keep date appends to nothing
+        QCOMPARE(inform()->text(), "next\r\n");
+        QCOMPARE(inform()->txtScreen()->toPlainText(), QStringLiteral("next\n"));
+    }
 };
 
 QTEST_MAIN(WindowTest)

@@ -58,6 +58,14 @@ private slots:
         QCOMPARE(count(h.screen(), tarn::kReportEnd), 2u);
         send(" tail\x03", 3);
         QCOMPARE(h.box(), QStringLiteral(" unfinished tail"));
+        // the server goes away: the watch tells it and connects again at its next tick
+        h.window.vantix()->timer()->setInterval(100);
+        peer->disconnectFromHost();
+        QTRY_COMPARE_WITH_TIMEOUT(h.box(), QStringLiteral(" Disconnect"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(server.hasPendingConnections(), 5000);
+        peer.reset(server.nextPendingConnection());
+        QTRY_COMPARE_WITH_TIMEOUT(h.box(), QStringLiteral(" Connect"), 5000);
+        send("\x02" + anm + "\x03", 4);
     }
 };
 

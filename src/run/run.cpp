@@ -202,31 +202,45 @@ void decode_multi(Session& session, std::string_view text) {
     run.finish();
 }
 
-Output OUTSET(Session& session, std::string screen, std::string_view feed_heading_line) {
+namespace {
+
+// The heading of a file or feed run's framed report.
+std::string frame_heading(const Settings& s, std::string_view feed_heading_line) {
+    return s.input == InputMode::Feed ? std::string(feed_heading_line) : file_heading(s.lang, s.input_path);
+}
+
+// Selects and frames the report of a multi-message run, taken from session.txtBuffer,
+// whose first `front` bytes already hold the frame's heading and CR LF (0: none yet).
+Output multi_output(Session& session, std::size_t front, std::string_view feed_heading_line) {
     const Settings& s = session.settings;
     Output out;
-    if (s.input != InputMode::Single) {
-        screen = std::move(session.txtBuffer);
-        session.txtBuffer.clear();
-        if (s.input == InputMode::Feed && s.filter && !contains_ignoring_case(screen, s.filter_text)) {
-            return out;  // the filter drops the report
-        }
-    } else if (is_empty_report(screen)) {
-        out.clear_screen = !s.keep;
+    std::string screen = std::move(session.txtBuffer);
+    session.txtBuffer.clear();
+    const std::string_view body = std::string_view(screen).substr(front);
+    if (s.input == InputMode::Feed && s.filter && !contains_ignoring_case(body, s.filter_text)) {
+        return out;  // the filter drops the report
+    }
+    if (s.input == InputMode::Feed && is_empty_report(body)) return out;
+    if (front > 0) {
+        screen += kReportEnd;
+        out.report = std::move(screen);
+    } else {
+        out.report = frame_report_in_place(frame_heading(s, feed_heading_line), std::move(screen));
+    }
+    out.deliver = true;
+    return out;
+}
+
+}  // namespace
+
+Output OUTSET(Session& session, std::string screen, std::string_view feed_heading_line) {
+    if (session.settings.input != InputMode::Single) return multi_output(session, 0, feed_heading_line);
+    Output out;
+    if (is_empty_report(screen)) {
+        out.clear_screen = !session.settings.keep;
         return out;
     }
-    if (s.input == InputMode::Feed && is_empty_report(screen)) return out;
-    switch (s.input) {
-        case InputMode::File:
-            out.report = frame_report_in_place(file_heading(s.lang, s.input_path), std::move(screen));
-            break;
-        case InputMode::Feed:
-            out.report = frame_report_in_place(feed_heading_line, std::move(screen));
-            break;
-        case InputMode::Single:
-            out.report = std::move(screen);
-            break;
-    }
+    out.report = std::move(screen);
     out.deliver = true;
     return out;
 }
@@ -242,9 +256,17 @@ RunResult START_DECODING(Session& session, std::string& box, std::string_view fe
         result.output = OUTSET(session, std::move(single.report));
         return result;
     }
-    session.txtBuffer.clear();
+    // The frame's heading goes in first, so that the report is framed where it stands,
+    // without moving it.
+    session.txtBuffer = frame_heading(session.settings, feed_heading_line);
+    session.txtBuffer += "\r\n";
+    const std::size_t front = session.txtBuffer.size();
     decode_multi(session, box);
-    if (session.txtBuffer.size() > 1) result.output = OUTSET(session, {}, feed_heading_line);
+    if (session.txtBuffer.size() - front > 1) {
+        result.output = multi_output(session, front, feed_heading_line);
+    } else {
+        session.txtBuffer.erase(0, front);  // nothing to deliver: the run's own text, as it was
+    }
     return result;
 }
 

@@ -45,5 +45,26 @@ TEST(ReportBuffer, MessageAppendedAfterTheBuffersText) {
     EXPECT_EQ(dump, " 08018007180189FF ");
 }
 
+// A file run is framed where it stands: heading, CR LF, the messages' reports, the end mark,
+// as the report of the same text framed afterwards; a text without messages delivers
+// nothing and leaves the run's own text in the buffer, not the heading.
+TEST(FileRun, FramedAsTheSameReportFramedAfterwards) {
+    Session session;
+    session.settings.lang = Lang::English;
+    session.settings.input = InputMode::File;
+    session.settings.input_path = "r.txt";
+    std::string text =
+        " ANM\r\n    C581400030D30009 012D02010000FFFF\r\n RLC\r\n    C501402030D30010 00FF\r\n";
+    decode_multi(session, text);
+    const std::string body = session.txtBuffer;
+    session.txtBuffer = "left from the last run";
+    const RunResult run = START_DECODING(session, text);
+    ASSERT_TRUE(run.output.deliver);
+    EXPECT_EQ(run.output.report, "   REPORT (File: r.txt)\r\n" + body + "\r\n\x03\r\n");
+    std::string none = " no messages here\r\n";
+    EXPECT_FALSE(START_DECODING(session, none).output.deliver);
+    EXPECT_EQ(session.txtBuffer.find("REPORT"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarn

@@ -56,7 +56,7 @@ constexpr const char* kUsage =
     "      --encoding utf-8|cp1251\n"
     "                          character set of what is written (default: utf-8)\n"
     "      --jobs N            decode a report longer than 4 MB on N threads (default: one per\n"
-    "                          core); the report is the same for every N\n"
+    "                          core, one fewer into a pipe); the report is the same for every N\n"
     "  -h, --help              show this help\n"
     "      --version           show the version\n";
 
@@ -81,6 +81,17 @@ struct Options {
 unsigned cores() {
     const unsigned n = std::thread::hardware_concurrency();
     return n == 0 ? 1 : n;
+}
+
+// Jobs when --jobs is not given: one per core, one fewer when the report goes into a pipe
+// or socket, whose reader needs a core of its own (on two cores a second job into `| grep`
+// only made the run slower).
+unsigned default_jobs(const Options& opt) {
+    struct stat st {};
+    const bool piped = opt.output.screen && ::fstat(STDOUT_FILENO, &st) == 0 &&
+                       (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode));
+    const unsigned n = cores();
+    return piped && n > 1 ? n - 1 : n;
 }
 
 [[noreturn]] void usage_error(const std::string& what) {
@@ -367,7 +378,7 @@ bool decode_input(const Options& opt, const std::string& input, int fd, tarn::cl
     }
     // The run is delivered once its buffer holds more than one character.
     tarn::cli::StreamedReport report(outputs, tarn::file_heading(opt.lang, heading_path(input)), 2);
-    unsigned jobs = opt.jobs == 0 ? cores() : opt.jobs;
+    unsigned jobs = opt.jobs == 0 ? default_jobs(opt) : opt.jobs;
     tarn::ParallelRun::Limits limits;
     limits.serial_below = kLongInput;
     struct stat st {};

@@ -81,6 +81,20 @@ std::string_view mistake_prefix(std::string_view line) {
     return {};
 }
 
+PlainLine read_plain_line(std::string_view line) {
+    PlainLine read;
+    if (const std::string_view prefix = mistake_prefix(line); !prefix.empty()) {
+        read.kind = PlainLine::Kind::Mistake;
+        read.text = trim(line.substr(prefix.size()), " ");
+    } else if (parse_field_line(line, read.field)) {
+        read.kind = PlainLine::Kind::Field;
+    } else {
+        read.text = trim(line, " ");
+        if (!read.text.empty()) read.kind = PlainLine::Kind::Text;
+    }
+    return read;
+}
+
 long column_value(std::string_view column) {
     long value = 0;
     bool bits = false;
@@ -266,17 +280,17 @@ void Recorder::mistake(std::string_view text) {
 }
 
 void Recorder::line(std::string_view text) {
-    if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
-        add_mistake(trim(text.substr(prefix.size()), " "), nullptr);
+    const PlainLine read = read_plain_line(text);
+    if (read.kind == PlainLine::Kind::Mistake) {
+        add_mistake(read.text, nullptr);
         return;
     }
-    FieldLine field_line;
-    if (parse_field_line(text, field_line)) {
-        add_field(field_line);
+    if (read.kind == PlainLine::Kind::Field) {
+        add_field(read.field);
         return;
     }
-    const std::string_view shown = trim(text, " ");
-    if (shown.empty()) return;
+    if (read.kind == PlainLine::Kind::Empty) return;
+    const std::string_view shown = read.text;
     // An element whose decoder writes its title as a plain line is named by it.
     if (RecordItem* current = innermost(); current != nullptr && !current->named) {
         const Span kept = keep(shown);

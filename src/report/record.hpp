@@ -117,6 +117,16 @@ std::string_view mistake_prefix(std::string_view line);
 // A line laid out as a field (one blank, a bit column of 1 to 8 of "01.*", one blank, the
 // label, the value): its parts. False for any other line.
 bool parse_field_line(std::string_view line, FieldLine& out);
+// A line a decoder wrote as printed, read for what it holds: a MISTAKE line (`text`: its
+// words after the prefix), a field line (`field`: its parts), or a plain text (`text`:
+// trimmed; Empty when only blanks).
+struct PlainLine {
+    enum class Kind { Mistake, Field, Text, Empty };
+    Kind kind = Kind::Empty;
+    std::string_view text;
+    FieldLine field;
+};
+PlainLine read_plain_line(std::string_view line);
 // The integer of the 0/1 characters of a bit column; -1 for a whole-octet column or one
 // without bits.
 long column_value(std::string_view column);

@@ -485,17 +485,17 @@ void JsonLines::write_mistake(std::string_view text, const FieldLine* as_field) 
 }
 
 void JsonLines::line(std::string_view text) {
-    if (const std::string_view prefix = mistake_prefix(text); !prefix.empty()) {
-        write_mistake(trim(text.substr(prefix.size()), " "), nullptr);
+    const PlainLine read = read_plain_line(text);
+    if (read.kind == PlainLine::Kind::Mistake) {
+        write_mistake(read.text, nullptr);
         return;
     }
-    FieldLine field_line;
-    if (parse_field_line(text, field_line)) {
-        field(field_line);
+    if (read.kind == PlainLine::Kind::Field) {
+        field(read.field);
         return;
     }
-    const std::string_view shown = trim(text, " ");
-    if (shown.empty()) return;
+    if (read.kind == PlainLine::Kind::Empty) return;
+    const std::string_view shown = read.text;
     // An element whose decoder writes its title as a plain line is named by it.
     if (Open* o = nameable()) {
         o->name = keep(shown);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "../tests/line_oracle.hpp"
 #include "dss1/elements.hpp"
 #include "isup/parameters.hpp"
 #include "report/context.hpp"
@@ -16,24 +17,7 @@
 namespace {
 
 void check(const std::string& report) {
-    std::string_view rest = report;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find("\r\n");
-        if (end == std::string_view::npos) std::abort();
-        const std::string_view line = rest.substr(0, end);
-        if (line.find_first_of("\r\n\x03") != std::string_view::npos) std::abort();  // no ETX either
-        if (line.size() > 1 && line[0] == ' ' &&
-            std::string_view("01.*").find(line[1]) != std::string_view::npos) {
-            // At most eight columns; the bits of several whole octets (a channel slot map) as one.
-            const std::size_t column_end = line.find_first_not_of("01.*", 1);
-            const std::size_t width = (column_end == std::string_view::npos ? line.size() : column_end) - 1;
-            const bool octets =
-                width % 8 == 0 && line.substr(1, width).find_first_not_of("01") == std::string_view::npos;
-            if (width > 8 && !octets) std::abort();
-            if (column_end != std::string_view::npos && line[column_end] != ' ') std::abort();
-        }
-        rest.remove_prefix(end + 2);
-    }
+    if (tarn::test::malformed_line(report).broken) std::abort();
 }
 
 }  // namespace

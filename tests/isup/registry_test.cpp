@@ -10,6 +10,7 @@
 #include "dss1/elements.hpp"
 #include "isup/message.hpp"
 #include "isup/parameters.hpp"
+#include "line_oracle.hpp"
 #include "report/context.hpp"
 
 namespace tarn {
@@ -49,29 +50,10 @@ TEST(Registries, MessageNamesInBothLanguages) {
     }
 }
 
-// The report lines of one decoder run; fails the test on a line without CR LF, a lone CR or
-// LF, or a bit column with anything but 0 1 . * (at most eight of them, then a blank).
+// The report lines of one decoder run keep the form of every report line.
 void check_report(const std::string& report, const std::string& what) {
-    std::string_view rest = report;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find("\r\n");
-        ASSERT_NE(end, std::string_view::npos) << what << ": line without CR LF";
-        const std::string_view line = rest.substr(0, end);
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << what << ": lone CR or LF";
-        if (line.size() > 1 && line[0] == ' ' &&
-            std::string_view("01.*").find(line[1]) != std::string_view::npos) {
-            // At most eight columns; the bits of several whole octets (a channel slot map) as one.
-            const std::size_t column_end = line.find_first_not_of("01.*", 1);
-            const std::size_t width = (column_end == std::string_view::npos ? line.size() : column_end) - 1;
-            const bool octets =
-                width % 8 == 0 && line.substr(1, width).find_first_not_of("01") == std::string_view::npos;
-            EXPECT_TRUE(width <= 8 || octets) << what << ": " << line;
-            if (column_end != std::string_view::npos) {
-                EXPECT_EQ(line[column_end], ' ') << what << ": " << line;
-            }
-        }
-        rest.remove_prefix(end + 2);
-    }
+    const test::LineFault fault = test::malformed_line(report);
+    EXPECT_FALSE(fault.broken) << what << ": " << (fault.line.empty() ? "no CR LF at the end" : fault.line);
 }
 
 // Every decoder on contents of every length up to eight octets, cut at every half octet, with

@@ -54,7 +54,7 @@ Streamed stream(tarn::Lang lang, const std::string& text) {
     // Room for the report of a block at once, as the tool reserves its run's buffer: a
     // buffer grown by doubling, anew for every call, would time the allocator's page faults.
     std::string out;
-    out.reserve(kBlock * 16);
+    out.reserve(kBlock * tarn::kReportPerText);
     std::size_t bytes = 0;
     tarn::MultiRun run(session, out);
     for (std::size_t at = 0; at < text.size(); at += kBlock) {

@@ -17,8 +17,6 @@ constexpr std::size_t kSlice = std::size_t{1} << 11;
 
 constexpr std::size_t kNone = std::string_view::npos;
 
-constexpr std::size_t kReportPerText = 16;
-
 // Pieces in flight per job: one being decoded and one waiting, so that no job waits while
 // the feeding thread writes; and no more than this in all.
 constexpr std::size_t kPiecesPerJob = 2;
@@ -261,8 +259,7 @@ void ParallelRun::work() {
             if (quit_) return;
             piece = ring_[next_++ % ring_.size()].get();
         }
-        // Room for the usual report of the text at once (some 12 bytes of report for each
-        // byte of text), so that the report is not copied as it grows.
+        // Room for the usual report of the text at once, so that it is not copied as it grows.
         piece->reports.clear();
         piece->reports.reserve(piece->text.size() * kReportPerText);
         MultiRun run(session, piece->reports);

@@ -191,10 +191,8 @@ void MultiRun::finish() {
 }
 
 void decode_multi(Session& session, std::string_view text) {
-    // Room at once for the usual report of such a text (some 12 bytes of report for each
-    // byte of text in English, 16 in Russian, rarely more) and its frame: the report is not
+    // Room at once for the usual report of such a text and its frame: the report is not
     // copied as it grows, and the frame finds room where the report stands.
-    constexpr std::size_t kReportPerText = 20;
     constexpr std::size_t kFrame = 512;
     session.txtBuffer.reserve(session.txtBuffer.size() + text.size() * kReportPerText + kFrame);
     MultiRun run(session, session.txtBuffer);

@@ -50,6 +50,11 @@ SingleResult decode_single(Session& session, std::string& box);
 // octets) stays within a few megabytes.
 inline constexpr std::size_t kMaxMessageDigits = 8192;
 
+// Room to reserve for the report of a text, per byte of text: some 12 bytes of report in
+// English, 16 in Russian, rarely more; a buffer reserved so is not copied as it grows (its
+// pages are touched only as the report is written).
+inline constexpr std::size_t kReportPerText = 20;
+
 // The line that ends the report of a message whose digits went on beyond the bound:
 // " MISTAKE: Message too long: cut after N octets", CR LF (Russian " ОШИБКА: ...").
 std::string message_cut_line(Lang lang, std::size_t octets);
